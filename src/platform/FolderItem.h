@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/Strings.h"
+
+#include <memory>
+
+namespace platform {
+
+class FolderItem;
+class TextInputStream;
+class Picture;
+class Sound;
+using FolderItemPtr = std::shared_ptr<FolderItem>;
+
+// A file or folder by absolute path, which may or may not exist on disk.
+class FolderItem {
+public:
+    // An item for an absolute native path ("" gives an item that never exists).
+    static FolderItemPtr fromNativePath(const String& absolutePath);
+
+    // The item of that one name inside this folder: an item also when nothing of that name
+    // exists, or when this folder does not exist. A name that is empty, "." or "..", or that
+    // holds "/" or a NUL byte gives an item that does not exist, so a name taken from a
+    // catalogue can never lead outside its folder.
+    FolderItemPtr Child(const String& name) const;
+    // The containing folder; nil for the root and for an item that never exists.
+    FolderItemPtr Parent() const;
+
+    bool Exists() const;
+    bool Directory() const;
+    String Name() const;
+    String NativePath() const;
+
+    // Nil when the item is missing, a folder, or cannot be opened.
+    std::shared_ptr<TextInputStream> OpenAsTextFile() const;
+    // Nil when the item is missing, a folder, or not a readable picture.
+    std::shared_ptr<Picture> OpenAsPicture() const;
+    // Nil when the item is missing, a folder, not a readable sound, or no audio device can be
+    // opened (the program then goes on silently).
+    std::shared_ptr<Sound> OpenAsSound() const;
+
+private:
+    FolderItem(String path, bool usable);
+    String path_;
+    bool usable_ = true; // false for names that may never exist (see Child)
+};
+
+// The item of a relative path, resolved against the folder that holds the application
+// folder (the neighbours of an application bundle). pathType 0 is the native form.
+FolderItemPtr GetFolderItem(const String& relativePath, int pathType = 0);
+
+namespace SpecialFolder {
+// The user's preferences folder: $XDG_CONFIG_HOME, else ~/.config.
+FolderItemPtr Preferences();
+}
+
+} // namespace platform

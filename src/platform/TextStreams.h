@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/FolderItem.h"
+#include "platform/Strings.h"
+
+#include <memory>
+
+class QFile;
+class QSaveFile;
+
+namespace platform {
+
+// Reads a file opened with FolderItem::OpenAsTextFile.
+class TextInputStream {
+public:
+    explicit TextInputStream(std::unique_ptr<QFile> file);
+    ~TextInputStream();
+
+    // The rest of the file, bytes unchanged: no encoding, no line-end translation.
+    // Raises IOException when the read fails.
+    String ReadAll();
+    // The next line without its line end (LF, CR LF or a lone CR); "" once the file is
+    // exhausted.
+    String ReadLine();
+    bool EndOfFile() const;
+    void Close();
+
+private:
+    std::unique_ptr<QFile> file_;
+};
+
+// Writes a whole file. The new content replaces the old file only when Close succeeds: until
+// then the previous file stays whole, and a stream dropped without Close leaves it untouched.
+class TextOutputStream {
+public:
+    // A new, empty text file at the item, replacing any file of that name on Close. The
+    // missing folders above it are made. Raises NilObjectException for a nil item, and
+    // IOException when the file cannot be created.
+    static std::shared_ptr<TextOutputStream> Create(const FolderItemPtr& item);
+    ~TextOutputStream();
+
+    // Writes the text and a line feed. Raises IOException on failure.
+    void WriteLine(const String& text);
+    // Commits the file into place. Raises IOException on failure (the old file stays).
+    void Close();
+
+    explicit TextOutputStream(std::unique_ptr<QSaveFile> file);
+
+private:
+    std::unique_ptr<QSaveFile> file_;
+};
+
+} // namespace platform

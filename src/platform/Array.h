@@ -3,7 +3,6 @@
 #include "platform/Exceptions.h"
 
 #include <cstddef>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -30,7 +29,6 @@ public:
         for (std::size_t i = 0; i < size_; ++i)
             items_[i] = std::move(values[i]);
     }
-    Array(std::initializer_list<T> values) : Array(std::vector<T>(values)) {}
 
     Array(const Array& other) : size_(other.size_), items_(new T[size_])
     {

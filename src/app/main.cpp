@@ -1,4 +1,11 @@
+#include "app/Startup.h"
+
+#include "platform/Application.h"
+
 int main()
 {
-    return 0;
+    platform::RuntimeInit();
+    _Main();
+    releaseModuleState();
+    return platform::RuntimeExit();
 }

@@ -220,8 +220,10 @@ String Str(std::int64_t value) { return std::to_string(value); }
 
 String ConvertEncoding(const String& text, TextEncoding /*encoding: UTF-8 is the only one*/)
 {
-    // fromUtf8 would drop a byte order mark at the start; this decoder keeps it as text.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    // fromUtf8 would drop a byte order mark at the start; this decoder keeps it as text, and
+    // being stateless it turns a sequence cut off at the end into U+FFFD instead of holding it.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom
+                                                       | QStringConverter::Flag::Stateless);
     const QString decoded = decoder(QByteArrayView(text.data(), qsizetype(text.size())));
     const QByteArray utf8 = decoded.toUtf8();
     return String(utf8.constData(), std::size_t(utf8.size()));

@@ -2,30 +2,28 @@
 #include "DataSet.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
 namespace {
 
-// Drawing text needs a GUI application; the offscreen platform needs no display.
-QString loadFont()
-{
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/opentype/ipaexfont-gothic/ipaexg.ttf"));
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    return families.isEmpty() ? QGuiApplication::font().family() : families.first();
-}
+struct Request {
+    QString buildFolder;
+    bool force = false;
+    int threads = 1;
+};
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Parsed without the GUI application, which an up-to-date data set does not need.
+Request parseArguments(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Makes the clock's demo photos, voices and catalogues."));
     parser.addHelpOption();
@@ -37,18 +35,36 @@ int main(int argc, char* argv[])
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
+    const int threads = parser.isSet(jobs) ? parser.value(jobs).toInt() : QThread::idealThreadCount();
+    return {parser.positionalArguments().first(), parser.isSet(force), std::max(1, threads)};
+}
 
-    const auto layout = vemra::demo::Layout::inBuildFolder(parser.positionalArguments().first());
-    if (!parser.isSet(force) && vemra::demo::isUpToDate(layout)) {
+QString loadFont()
+{
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/opentype/ipaexfont-gothic/ipaexg.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QGuiApplication::font().family() : families.first();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const Request request = parseArguments(argc, argv);
+    const auto layout = vemra::demo::Layout::inBuildFolder(request.buildFolder);
+    if (!request.force && vemra::demo::isUpToDate(layout)) {
         std::printf("Demo data is up to date (version %s).\n", vemra::demo::dataSetVersion);
         return 0;
     }
-    const int threads = parser.isSet(jobs) ? parser.value(jobs).toInt() : QThread::idealThreadCount();
-    std::printf("Making the demo data (version %s) with %d jobs...\n", vemra::demo::dataSetVersion, threads);
+
+    // Drawing text needs a GUI application; the offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    std::printf("Making the demo data (version %s) with %d jobs...\n", vemra::demo::dataSetVersion, request.threads);
     QElapsedTimer clock;
     clock.start();
     try {
-        vemra::demo::generateDataSet(layout, loadFont(), threads);
+        vemra::demo::generateDataSet(layout, loadFont(), request.threads);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "\nvemra-demo-data: %s\n", error.what());
         return 1;

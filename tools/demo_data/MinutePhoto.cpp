@@ -186,7 +186,7 @@ void drawClouds(QPainter& p, const Sky& sky, int minuteOfDay)
 {
     const QColor day = mix(sky.horizon, Qt::white, 0.75);
     const QColor colour = withAlpha(mix(day, QColor("#2a3050"), sky.night * 0.85), 0.85 - sky.night * 0.45);
-    const double clouds[][4] = {{30, 70, 1.0, 0.21}, {200, 130, 0.8, 0.33}, {120, 205, 0.65, 0.47}, {260, 40, 0.55, 0.15}};
+    const double clouds[][4] = {{30, 70, 1.0, 0.9}, {200, 130, 0.8, 1.4}, {120, 205, 0.65, 2.1}, {260, 40, 0.55, 0.6}};
     const double wrap = photoWidth + 200;
     for (const auto& c : clouds) {
         const double x = std::fmod(c[0] + c[3] * minuteOfDay, wrap) - 100;

@@ -29,6 +29,7 @@ void RectControl::Constructor()
     widget_ = createWidget(Window()->contentWidget());
     // Should the content area go first, the control must not keep a dangling widget.
     QObject::connect(widget_, &QObject::destroyed, [this] { widget_ = nullptr; });
+    widget_->setObjectName(toQString(Name()));
     tabStopFocusPolicy_ = int(widget_->focusPolicy());
     widget_->show();
 }

@@ -45,17 +45,10 @@ String toolkitShortcut(const String& shortcut)
     if (text.empty())
         return {};
     // The key is what follows the last "+"; a trailing "++" means the key "+" itself.
-    String key;
-    String modifiers;
-    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "++") == 0) {
-        key = "+";
-        modifiers = text.substr(0, text.size() - 2);
-    } else if (const auto plus = text.rfind('+'); plus != String::npos) {
-        key = trimmed(text.substr(plus + 1));
-        modifiers = text.substr(0, plus);
-    } else {
-        key = text;
-    }
+    const bool plusKey = text.size() >= 2 && text.compare(text.size() - 2, 2, "++") == 0;
+    const auto split = plusKey ? text.size() - 2 : text.rfind('+');
+    const String modifiers = split == String::npos ? String() : text.substr(0, split);
+    String key = plusKey ? text.substr(text.size() - 1) : trimmed(split == String::npos ? text : text.substr(split + 1));
     if (key.empty())
         return {};
     if (key.size() == 1)
@@ -76,9 +69,12 @@ String toolkitShortcut(const String& shortcut)
         start = plus + 1;
     }
     String result;
-    for (const String& name : names)
-        result += name + "+";
-    return result + key;
+    for (const String& name : names) {
+        result.append(name);
+        result.push_back('+');
+    }
+    result.append(key);
+    return result;
 }
 
 } // namespace platform

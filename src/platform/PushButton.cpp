@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 
+#include "platform/ActionHandlerName.h"
 #include "platform/Application.h"
 #include "platform/ControlText.h"
 #include "platform/ToolkitText.h"
@@ -48,9 +49,7 @@ QWidget* PushButton::createWidget(QWidget* parent)
     widget->setAutoDefault(false);
     QObject::connect(widget, &QPushButton::clicked, widget, [this] {
         const auto action = action_; // the handler may replace it
-        const String handler =
-            (Window() != nullptr ? Window()->className() + "." : String()) + Name() + ".Action";
-        handleErrors(handler.c_str(), [&] {
+        handleErrors(actionHandlerName(*this, "PushButton").c_str(), [&] {
             if (action)
                 action(*this);
         });

@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 
+#include "platform/ActionHandlerName.h"
 #include "platform/Application.h"
 
 #include <QTimer>
@@ -57,8 +58,7 @@ void Timer::setAction(std::function<void(Timer&)> action) { d->action = std::mov
 void Timer::fire()
 {
     const auto action = d->action; // the handler may replace it
-    const String handler = (Window() != nullptr ? Window()->className() + "." : String()) + Name() + ".Action";
-    handleErrors(handler.c_str(), [&] {
+    handleErrors(actionHandlerName(*this, "Timer").c_str(), [&] {
         if (action)
             action(*this);
     });

@@ -209,6 +209,8 @@ void Window::_AddControl(const String& name, Control* control)
     if (control == nullptr)
         throw NilObjectException("cannot register a nil control as " + name);
     control->_setName(name);
+    if (auto* rect = dynamic_cast<RectControl*>(control); rect != nullptr && rect->widget() != nullptr)
+        rect->widget()->setObjectName(toQString(name));
     if (control->Window() == nullptr)
         control->_setWindow(this);
     auto& registered = d->registered;

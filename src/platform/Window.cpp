@@ -7,8 +7,7 @@
 #include "platform/Menu.h"
 #include "platform/MenuBarView.h"
 #include "platform/ToolkitText.h"
-#include "platform/WindowFrame.h"
-#include "platform/WindowHost.h"
+#include "platform/WindowImpl.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -16,31 +15,8 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <map>
 
 namespace platform {
-
-struct Window::Impl {
-    String className;
-    String title;
-    WindowProperties properties;
-    std::shared_ptr<Picture> backdrop;
-    std::shared_ptr<platform::MenuBar> menuBar;
-    WindowWidgets widgets;
-    QMenuBar* menuBarWidget = nullptr;
-    std::vector<std::unique_ptr<Control>> owned;
-    std::vector<Control*> registered; // in registration order
-    std::map<String, std::function<bool()>> menuHandlers;
-    std::vector<QEventLoop*> modalLoops;
-    QObject* deletion = nullptr; // pending deleteLater of this window
-    bool constructed = false;
-    bool closing = false;
-    bool closed = false;
-    // Expires when the window is deleted; lets code that may outlive it tell.
-    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
-
-    String handlerName(const char* event) const { return className + "." + event; }
-};
 
 namespace {
 
@@ -255,71 +231,6 @@ Window* _GetImplicitWindow(const String& className)
         if ((*it)->className() == className)
             return *it;
     return nullptr;
-}
-
-// WindowHost
-
-void WindowHost::mouseDown(Window& window, int x, int y)
-{
-    if (window.d->closed)
-        return;
-    handleErrors(window.d->handlerName("MouseDown").c_str(), [&] { window.Event_MouseDown(x, y); });
-}
-
-void WindowHost::closeBox(Window& window) { window.Close(); }
-
-namespace {
-
-// The first registered default (or cancel) button that a user could press now.
-PushButton* pressableButton(const std::vector<Control*>& controls, bool wantDefault)
-{
-    for (Control* control : controls) {
-        auto* button = dynamic_cast<PushButton*>(control);
-        if (button == nullptr || button->widget() == nullptr)
-            continue;
-        if ((wantDefault ? button->isDefault() : button->isCancel()) && button->widget()->isEnabled()
-            && !button->widget()->isHidden())
-            return button;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-bool WindowHost::pressDefaultButton(Window& window)
-{
-    PushButton* button = pressableButton(window.d->registered, true);
-    if (button != nullptr)
-        button->push();
-    return button != nullptr;
-}
-
-bool WindowHost::pressCancelButton(Window& window)
-{
-    PushButton* button = pressableButton(window.d->registered, false);
-    if (button != nullptr)
-        button->push();
-    return button != nullptr;
-}
-
-void WindowHost::chooseMenuItem(Window& window, const MenuItemPtr& item)
-{
-    if (item == nullptr || window.d->closed)
-        return;
-    const auto handler = window.d->menuHandlers.find(item->Name);
-    if (handler != window.d->menuHandlers.end()) {
-        const std::function<bool()> action = handler->second; // the handler may rebind itself
-        handleErrors((window.d->className + "." + item->Name + " menu handler").c_str(),
-                     [&action] { (void)action(); });
-    } else if (dynamic_cast<const QuitMenuItem*>(item.get()) != nullptr) {
-        handleErrors("the quit menu item", [] { framework::quitAction(); });
-    }
-}
-
-bool WindowHost::takesMenuItem(const Window& window, const MenuItem& item)
-{
-    return !item.AutoEnable || item.Count() > 0 || window.d->menuHandlers.count(item.Name) > 0
-        || dynamic_cast<const QuitMenuItem*>(&item) != nullptr;
 }
 
 } // namespace platform

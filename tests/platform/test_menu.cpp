@@ -227,13 +227,4 @@ TEST_F(MenuBarTest, ControlQPressesTheQuitItem)
     EXPECT_EQ(log->back(), "Close");
 }
 
-TEST_F(MenuBarTest, BarCanBeSharedByTheApplicationAndAWindow)
-{
-    platform::Application application;
-    application.setMenuBar(bar);
-    ScriptedWindow* window = windowWithBar();
-    EXPECT_EQ(application.MenuBar(), window->MenuBar());
-    EXPECT_EQ(window->MenuBar()->_Lookup("prefMenu")->Text, "環境設定...");
-}
-
 } // namespace

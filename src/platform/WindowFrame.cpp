@@ -126,7 +126,6 @@ QWidget* placementParent(QWidget* frame)
 WindowWidgets makeWindowWidgets(Window& window)
 {
     auto* frame = new FrameWidget(window);
-    frame->setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

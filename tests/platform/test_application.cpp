@@ -13,7 +13,7 @@ using namespace vemra::test;
 
 namespace {
 
-class ApplicationTest : public GuiTest {};
+class ApplicationTest : public ScriptedWindowTest {};
 
 // --- the one place of unhandled-exception handling ---------------------------------------------
 
@@ -165,7 +165,7 @@ TEST_F(ApplicationTest, ReleasingTheFrameworkStateDeletesWindowsWithoutCloseEven
     EXPECT_EQ(platform::_GetImplicitWindow(ScriptedWindow::kClassName), nullptr);
 }
 
-// Last in this file: it ends the toolkit, which the next test starts again.
+// Ends the toolkit, then starts it again for the tests that follow.
 TEST_F(ApplicationTest, RuntimeExitShutsDownAndReturnsTheExitStatus)
 {
     openScripted();

@@ -35,7 +35,7 @@ ControlProperties withRows(const std::string& rows, int listIndex = 0)
     return p;
 }
 
-class ControlsTest : public GuiTest {
+class ControlsTest : public ScriptedWindowTest {
 protected:
     // A shown window whose CreateControls runs `create`.
     ScriptedWindow* windowWith(const std::function<void(ScriptedWindow&)>& create)

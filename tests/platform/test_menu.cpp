@@ -106,7 +106,7 @@ TEST(MenuShortcuts, CommandKeyBecomesControl)
 
 // --- the bar in a window -------------------------------------------------------------------------
 
-class MenuBarTest : public GuiTest {
+class MenuBarTest : public ScriptedWindowTest {
 protected:
     // A window showing the program's bar; "prefMenu" is bound to a handler when `bindPrefs`.
     ScriptedWindow* windowWithBar(bool bindPrefs = true)

@@ -17,7 +17,7 @@ namespace {
 
 Window* implicitScripted() { return platform::_GetImplicitWindow(ScriptedWindow::kClassName); }
 
-class WindowTest : public GuiTest {};
+class WindowTest : public ScriptedWindowTest {};
 
 // --- construction, implicit instance, closing ---------------------------------------------
 

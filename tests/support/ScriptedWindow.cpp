@@ -4,13 +4,13 @@
 
 namespace vemra::test {
 
-void GuiTest::SetUp()
+void ScriptedWindowTest::SetUp()
 {
     ensureRuntime();
     platform::testing::resetQuit();
 }
 
-void GuiTest::TearDown()
+void ScriptedWindowTest::TearDown()
 {
     platform::testing::closeAllWindows();
     platform::testing::resetQuit();

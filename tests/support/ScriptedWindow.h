@@ -107,7 +107,7 @@ inline ScriptedWindow* openScripted(const std::function<void(ScriptedWindow&)>& 
 }
 
 // Starts the framework and leaves no window, quit request or pending deletion behind.
-class GuiTest : public ::testing::Test {
+class ScriptedWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;

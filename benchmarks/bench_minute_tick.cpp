@@ -40,7 +40,7 @@ QByteArray timeCatalogue()
 {
     QByteArray text;
     for (int minute = 0; minute < 1440; ++minute)
-        text += QByteArray::asprintf("%02d%02d\t%d\r", minute / 60, minute % 60, minute % 12 + 1);
+        text += QString::asprintf("%02d%02d\t%d\r", minute / 60, minute % 60, minute % 12 + 1).toLatin1();
     return text;
 }
 

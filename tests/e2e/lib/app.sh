@@ -1,0 +1,54 @@
+# Lays out a runnable copy of the clock in a work folder and starts it there.
+#
+#   <work>/vemraViewer/bin/vemraViewer    a copy of the built executable
+#   <work>/vemraViewer/Resources/         the catalogues
+#   <work>/vemra-dorat/Payload/VemraDorat.app/   photos and clips
+#   <work>/config/                        XDG_CONFIG_HOME: where "vemraViewer Prefs" goes
+#   <work>/audio.raw                      what came out of the audio device
+#
+# Needs processes.sh.
+
+# install_app WORK_FOLDER EXECUTABLE
+install_app() {
+    local work=$1 executable=$2
+    mkdir -p "$work/vemraViewer/bin" "$work/vemraViewer/Resources" "$work/config" "$work/runtime"
+    chmod 700 "$work/runtime"
+    # A hard link when the file system allows: the program finds its folders from its own path.
+    ln "$executable" "$work/vemraViewer/bin/vemraViewer" 2>/dev/null \
+        || cp "$executable" "$work/vemraViewer/bin/vemraViewer"
+}
+
+data_folder() {
+    echo "$1/vemra-dorat/Payload/VemraDorat.app"
+}
+
+prefs_file() {
+    echo "$1/config/vemraViewer Prefs"
+}
+
+audio_file() {
+    echo "$1/audio.raw"
+}
+
+# start_app WORK_FOLDER: sets APP_PID. The audio device writes to audio_file, 1 ms per buffer.
+start_app() {
+    local work=$1
+    env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \
+        XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+        SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$(audio_file "$work")" SDL_DISKAUDIODELAY=1 \
+        "$work/vemraViewer/bin/vemraViewer" >"$work/app.log" 2>&1 &
+    APP_PID=$!
+    register_pid "$APP_PID"
+}
+
+# wait_for_exit PID TIMEOUT_SECONDS: sets APP_STATUS to the exit status; false on timeout.
+wait_for_exit() {
+    local pid=$1
+    wait_until "$2" process_gone "$pid" || return 1
+    APP_STATUS=0
+    wait "$pid" || APP_STATUS=$?
+}
+
+process_gone() {
+    ! kill -0 "$1" 2>/dev/null || [ "$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)" = Z ]
+}

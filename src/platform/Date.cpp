@@ -1,0 +1,66 @@
+#include "platform/Date.h"
+
+#include "platform/Testing.h"
+
+#include <QDateTime>
+
+#include <cstdio>
+#include <functional>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+std::function<Date()>& injectedClock()
+{
+    static std::function<Date()> clock;
+    return clock;
+}
+
+} // namespace
+
+Date::Date()
+{
+    // A clock that itself asks for Date() (say, to shift the real time) gets the system time.
+    static bool readingClock = false;
+    if (const auto& clock = injectedClock(); clock && !readingClock) {
+        struct Reading {
+            Reading() { readingClock = true; }
+            ~Reading() { readingClock = false; }
+        } reading;
+        *this = clock();
+        return;
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    Year = date.year();
+    Month = date.month();
+    Day = date.day();
+    Hour = time.hour();
+    Minute = time.minute();
+    Second = time.second();
+}
+
+Date::Date(int year, int month, int day, int hour, int minute, int second)
+    : Year(year), Month(month), Day(day), Hour(hour), Minute(minute), Second(second)
+{
+}
+
+String Str(const Date& date)
+{
+    // Room for six full-width ints, so that no field is ever cut.
+    char text[96];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", date.Year, date.Month,
+                  date.Day, date.Hour, date.Minute, date.Second);
+    return text;
+}
+
+namespace testing {
+
+void setClock(std::function<Date()> clock) { injectedClock() = std::move(clock); }
+
+} // namespace testing
+
+} // namespace platform

@@ -1,0 +1,96 @@
+#include "platform/FolderItem.h"
+
+#include "platform/Picture.h"
+#include "platform/TextStreams.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+QString toQtPath(const String& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+bool isSafeChildName(const String& name)
+{
+    return !name.empty() && name != "." && name != ".." && name.find('/') == String::npos
+           && name.find('\0') == String::npos;
+}
+
+} // namespace
+
+FolderItem::FolderItem(String path, bool usable) : path_(std::move(path)), usable_(usable)
+{
+    if (!usable_)
+        path_.clear(); // nothing can be opened through the path of an item that never exists
+}
+
+FolderItemPtr FolderItem::fromNativePath(const String& absolutePath)
+{
+    // Only absolute paths are accepted: a relative one would depend on the working folder.
+    if (absolutePath.empty() || absolutePath.front() != '/'
+        || absolutePath.find('\0') != String::npos)
+        return FolderItemPtr(new FolderItem({}, false));
+    const QByteArray cleaned = QFile::encodeName(QDir::cleanPath(toQtPath(absolutePath)));
+    return FolderItemPtr(new FolderItem(cleaned.toStdString(), true));
+}
+
+FolderItemPtr FolderItem::Child(const String& name) const
+{
+    if (!usable_ || !isSafeChildName(name))
+        return FolderItemPtr(new FolderItem({}, false));
+    const String separator = path_ == "/" ? "" : "/";
+    return FolderItemPtr(new FolderItem(path_ + separator + name, true));
+}
+
+FolderItemPtr FolderItem::Parent() const
+{
+    if (!usable_ || path_ == "/")
+        return nullptr;
+    const std::size_t slash = path_.rfind('/');
+    if (slash == String::npos)
+        return nullptr;
+    return FolderItemPtr(new FolderItem(slash == 0 ? "/" : path_.substr(0, slash), true));
+}
+
+bool FolderItem::Exists() const { return usable_ && QFileInfo::exists(toQtPath(path_)); }
+
+bool FolderItem::Directory() const { return usable_ && QFileInfo(toQtPath(path_)).isDir(); }
+
+String FolderItem::Name() const
+{
+    if (!usable_ || path_ == "/")
+        return {};
+    return path_.substr(path_.rfind('/') + 1);
+}
+
+String FolderItem::NativePath() const { return path_; }
+
+std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile() const
+{
+    if (!usable_ || Directory())
+        return nullptr;
+    auto file = std::make_unique<QFile>(toQtPath(path_));
+    if (!file->open(QIODevice::ReadOnly))
+        return nullptr;
+    return std::make_shared<TextInputStream>(std::move(file));
+}
+
+std::shared_ptr<Picture> FolderItem::OpenAsPicture() const
+{
+    if (!usable_ || Directory())
+        return nullptr;
+    QImageReader reader(toQtPath(path_));
+    const QImage image = reader.read();
+    if (image.isNull())
+        return nullptr;
+    return std::make_shared<Picture>(image);
+}
+
+} // namespace platform

@@ -1,0 +1,120 @@
+#include "platform/TextStreams.h"
+
+#include "platform/Exceptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+String describe(const QFileDevice& file, const char* action)
+{
+    return String(action) + " " + file.fileName().toStdString() + ": "
+           + file.errorString().toStdString();
+}
+
+} // namespace
+
+// ---- TextInputStream ----
+
+TextInputStream::TextInputStream(std::unique_ptr<QFile> file) : file_(std::move(file)) {}
+
+TextInputStream::~TextInputStream() = default;
+
+String TextInputStream::ReadAll()
+{
+    if (!file_ || !file_->isOpen())
+        throw IOException("reading a closed text stream");
+    file_->unsetError();
+    const QByteArray bytes = file_->readAll();
+    if (file_->error() != QFileDevice::NoError)
+        throw IOException(describe(*file_, "cannot read"), int(file_->error()));
+    return bytes.toStdString();
+}
+
+String TextInputStream::ReadLine()
+{
+    if (!file_ || !file_->isOpen())
+        throw IOException("reading a closed text stream");
+    file_->unsetError();
+    String line;
+    char c = 0;
+    while (file_->getChar(&c)) {
+        if (c == '\n')
+            return line;
+        if (c == '\r') {
+            char next = 0;
+            if (file_->peek(&next, 1) == 1 && next == '\n')
+                file_->getChar(&next);
+            return line;
+        }
+        line.push_back(c);
+    }
+    if (file_->error() != QFileDevice::NoError)
+        throw IOException(describe(*file_, "cannot read"), int(file_->error()));
+    return line;
+}
+
+bool TextInputStream::EndOfFile() const { return !file_ || !file_->isOpen() || file_->atEnd(); }
+
+void TextInputStream::Close()
+{
+    if (file_)
+        file_->close();
+}
+
+// ---- TextOutputStream ----
+
+std::shared_ptr<TextOutputStream> TextOutputStream::Create(const FolderItemPtr& item)
+{
+    const FolderItem& target = notNil(item, "file item");
+    const String path = target.NativePath();
+    if (path.empty())
+        throw IOException("cannot create a file of that name", int(QFileDevice::OpenError));
+
+    const QString qtPath = QFile::decodeName(QByteArray::fromStdString(path));
+    const QString folder = QFileInfo(qtPath).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw IOException("cannot make the folder " + folder.toStdString(),
+                          int(QFileDevice::OpenError));
+
+    auto file = std::make_unique<QSaveFile>(qtPath);
+    if (!file->open(QIODevice::WriteOnly))
+        throw IOException(describe(*file, "cannot create"), int(file->error()));
+    return std::make_shared<TextOutputStream>(std::move(file));
+}
+
+TextOutputStream::TextOutputStream(std::unique_ptr<QSaveFile> file) : file_(std::move(file)) {}
+
+TextOutputStream::~TextOutputStream()
+{
+    // Without Close the new content is thrown away and the old file stays as it was.
+    if (file_ && file_->isOpen())
+        file_->cancelWriting();
+}
+
+void TextOutputStream::WriteLine(const String& text)
+{
+    if (!file_ || !file_->isOpen())
+        throw IOException("writing to a closed text stream");
+    const String line = text + "\n";
+    if (file_->write(line.data(), qint64(line.size())) != qint64(line.size()))
+        throw IOException(describe(*file_, "cannot write"), int(file_->error()));
+}
+
+void TextOutputStream::Close()
+{
+    if (!file_ || !file_->isOpen())
+        return;
+    const bool committed = file_->commit();
+    if (!committed)
+        throw IOException(describe(*file_, "cannot save"), int(file_->error()));
+}
+
+} // namespace platform

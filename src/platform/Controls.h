@@ -99,6 +99,9 @@ private:
     QWidget* widget_ = nullptr; // owned by the window's content widget
     int tabIndex_ = 0;
     bool tabStop_ = true;
+    float textSize_ = 0;         // 0: the toolkit's default size
+    int textUnit_ = 0;
+    int tabStopFocusPolicy_ = 0; // the widget's own focus policy, kept while it is a tab stop
 };
 
 class Label : public RectControl {

@@ -1,0 +1,184 @@
+#include "platform/Application.h"
+#include "platform/Exceptions.h"
+#include "platform/Menu.h"
+#include "platform/Testing.h"
+#include "support/ScriptedWindow.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <stdexcept>
+
+using namespace vemra::test;
+
+namespace {
+
+class ApplicationTest : public ScriptedWindowTest {};
+
+// --- the one place of unhandled-exception handling ---------------------------------------------
+
+TEST_F(ApplicationTest, HandleErrorsReportsEachKindOfExceptionAndGoesOn)
+{
+    const int before = platform::testing::reportedErrors();
+    EXPECT_TRUE(platform::handleErrors("quiet", [] {}));
+    EXPECT_EQ(platform::testing::reportedErrors(), before);
+
+    EXPECT_FALSE(platform::handleErrors("tick", [] { throw platform::OutOfBoundsException("index 1441"); }));
+    EXPECT_EQ(platform::testing::lastReportedError(), "vemraViewer: unhandled OutOfBoundsException in tick: index 1441");
+    EXPECT_FALSE(platform::handleErrors("open", [] { throw platform::RuntimeException("plain"); }));
+    EXPECT_EQ(platform::testing::lastReportedError(), "vemraViewer: unhandled RuntimeException in open: plain");
+    EXPECT_FALSE(platform::handleErrors("save", [] { throw std::runtime_error("disk"); }));
+    EXPECT_EQ(platform::testing::lastReportedError(), "vemraViewer: unhandled exception in save: disk");
+    EXPECT_FALSE(platform::handleErrors("odd", [] { throw 42; }));
+    EXPECT_NE(platform::testing::lastReportedError().find("in odd"), std::string::npos);
+    EXPECT_FALSE(platform::handleErrors(nullptr, std::function<void()>()));
+    EXPECT_EQ(platform::testing::reportedErrors(), before + 5);
+}
+
+// --- start-up ----------------------------------------------------------------------------------
+
+TEST_F(ApplicationTest, ToolkitSeesOnlyTheApplicationsOwnName)
+{
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("vemraViewer"));
+    EXPECT_EQ(QCoreApplication::arguments(), QStringList{QStringLiteral("vemraViewer")});
+    EXPECT_FALSE(QGuiApplication::quitOnLastWindowClosed());
+}
+
+int startupCalls = 0;
+void countingStartup() { ++startupCalls; }
+void failingStartup() { throw platform::NilObjectException("MenuBar1"); }
+
+TEST_F(ApplicationTest, FrameworkInitializationCallsStartUpOnceAndReportsItsFailure)
+{
+    startupCalls = 0;
+    platform::_RunFrameworkInitialization(countingStartup);
+    EXPECT_EQ(startupCalls, 1);
+
+    const int before = platform::testing::reportedErrors();
+    platform::_RunFrameworkInitialization(failingStartup);
+    platform::_RunFrameworkInitialization(nullptr);
+    EXPECT_EQ(platform::testing::reportedErrors(), before + 2);
+}
+
+TEST_F(ApplicationTest, RegisteredApplicationObjectIsTheOneReturned)
+{
+    auto app = std::make_unique<platform::Application>();
+    auto bar = std::make_shared<platform::MenuBar>();
+    app->setMenuBar(bar);
+    platform::Application* raw = app.get();
+    platform::_RuntimeRegisterAppObject(std::move(app));
+    EXPECT_EQ(platform::_GetAppObject(), raw);
+    EXPECT_EQ(platform::_GetAppObject()->MenuBar(), bar);
+}
+
+// --- the event loop and the exit status --------------------------------------------------------
+
+TEST_F(ApplicationTest, QuitWithoutARunningLoopIsRecorded)
+{
+    EXPECT_FALSE(platform::testing::quitCalled());
+    platform::Quit(4);
+    EXPECT_TRUE(platform::testing::quitCalled());
+    EXPECT_EQ(platform::testing::quitCode(), 4);
+    platform::testing::resetQuit();
+    EXPECT_FALSE(platform::testing::quitCalled());
+}
+
+TEST_F(ApplicationTest, LoopRunsUntilQuitAndReturnsItsCode)
+{
+    int ticks = 0;
+    openScripted([&](ScriptedWindow& w) {
+        w.onCreateControls = [&](ScriptedWindow& self) {
+            auto* timer = self.__New<platform::Timer>();
+            timer->Constructor();
+            self._AddControl("mainTimer", timer);
+            timer->_SetProperties({2, 1});
+            timer->setAction([&](platform::Timer&) {
+                if (++ticks == 3)
+                    platform::Quit(3);
+            });
+        };
+    });
+    EXPECT_EQ(platform::_RuntimeRun(), 3);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(platform::testing::openWindows().size(), 1u);
+}
+
+TEST_F(ApplicationTest, ClosingTheMainWindowThatQuitsEndsTheLoopWithZero)
+{
+    ScriptedWindow* main = openScripted([](ScriptedWindow& w) { w.onClose = [](ScriptedWindow&) { platform::Quit(0); }; });
+    QTimer::singleShot(1, [main] { main->frame()->close(); });
+    EXPECT_EQ(platform::_RuntimeRun(), 0);
+    EXPECT_TRUE(platform::testing::openWindows().empty());
+}
+
+TEST_F(ApplicationTest, LastWindowClosingWithoutQuitEndsTheLoopWithOne)
+{
+    // A Close handler that fails before it can call Quit, as when the settings cannot be saved.
+    const auto save = [] { throw platform::IOException("cannot create the preferences file"); };
+    ScriptedWindow* main = openScripted([&](ScriptedWindow& w) {
+        w.onClose = [save](ScriptedWindow&) {
+            save();
+            platform::Quit(0);
+        };
+    });
+    ScriptedWindow* other = openScripted();
+    QTimer::singleShot(1, [other] { other->Close(); }); // not the last: the loop goes on
+    QTimer::singleShot(5, [main] { main->Close(); });
+    EXPECT_EQ(platform::_RuntimeRun(), 1);
+    EXPECT_FALSE(platform::testing::quitCalled());
+}
+
+TEST_F(ApplicationTest, LoopReturnsAtOnceWhenThereIsNothingToRun)
+{
+    EXPECT_EQ(platform::_RuntimeRun(), 1); // no window: nothing could ever end it
+    openScripted();
+    platform::Quit(7);
+    EXPECT_EQ(platform::_RuntimeRun(), 7);
+}
+
+TEST_F(ApplicationTest, QuitFromAModalDialogEndsTheDialogAndTheLoop)
+{
+    bool modalReturned = false;
+    ScriptedWindow* main = openScripted();
+    QTimer::singleShot(1, [&] {
+        ScriptedWindow* dialog = openScripted([](ScriptedWindow& w) { w.properties.Frame = 1; });
+        QTimer::singleShot(1, [] { platform::Quit(0); });
+        dialog->ShowModal();
+        modalReturned = true;
+    });
+    EXPECT_EQ(platform::_RuntimeRun(), 0);
+    EXPECT_TRUE(modalReturned);
+    EXPECT_TRUE(main->isOpen());
+}
+
+TEST_F(ApplicationTest, ReleasingTheFrameworkStateDeletesWindowsWithoutCloseEvents)
+{
+    const int destroyedBefore = ScriptedWindow::destroyed();
+    ScriptedWindow* open = openScripted();
+    const auto log = open->log;
+    ScriptedWindow* closed = openScripted();
+    closed->Close(); // its deletion still pending
+    platform::_ReleaseFrameworkState();
+    EXPECT_EQ(ScriptedWindow::destroyed(), destroyedBefore + 2);
+    EXPECT_EQ(log->back(), "Open");
+    EXPECT_TRUE(platform::testing::openWindows().empty());
+    EXPECT_EQ(platform::_GetImplicitWindow(ScriptedWindow::kClassName), nullptr);
+}
+
+// Ends the toolkit, then starts it again for the tests that follow.
+TEST_F(ApplicationTest, RuntimeExitShutsDownAndReturnsTheExitStatus)
+{
+    openScripted();
+    platform::Quit(5);
+    EXPECT_EQ(platform::_RuntimeRun(), 5);
+    EXPECT_EQ(platform::RuntimeExit(), 5);
+    EXPECT_EQ(QCoreApplication::instance(), nullptr);
+    EXPECT_EQ(platform::_GetAppObject(), nullptr);
+
+    platform::RuntimeInit();
+    ASSERT_NE(QCoreApplication::instance(), nullptr);
+    openScripted();
+    EXPECT_EQ(platform::testing::openWindows().size(), 1u);
+}
+
+} // namespace

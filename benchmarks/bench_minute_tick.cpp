@@ -40,7 +40,7 @@ QByteArray timeCatalogue()
 {
     QByteArray text;
     for (int minute = 0; minute < 1440; ++minute)
-        text += QByteArray::asprintf("%02d%02d\t%d\r", minute / 60, minute % 60, minute % 12 + 1);
+        text += QString::asprintf("%02d%02d\t%d\r", minute / 60, minute % 60, minute % 12 + 1).toLatin1();
     return text;
 }
 
@@ -81,9 +81,8 @@ void NewMinuteTick(benchmark::State& state)
         window->lastTime = "";
         window->mainTimer()->fire();
     }
-    state.PauseTiming();
-    platform::testing::waitForAudioIdle(60000);
-    state.ResumeTiming();
+    state.counters["playing"] = platform::testing::playbacksInProgress();
+    state.counters["backdrop"] = window->Backdrop() != nullptr;
 }
 BENCHMARK(NewMinuteTick)->Unit(benchmark::kMillisecond)->Iterations(200);
 
@@ -95,6 +94,7 @@ int main(int argc, char** argv)
     vemra::test::ensureRuntime();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
+    platform::testing::waitForAudioIdle(60000);
     benchmark::Shutdown();
     return 0;
 }

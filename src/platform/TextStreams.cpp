@@ -85,7 +85,9 @@ std::shared_ptr<TextOutputStream> TextOutputStream::Create(const FolderItemPtr& 
                           int(QFileDevice::OpenError));
 
     auto file = std::make_unique<QSaveFile>(qtPath);
-    if (!file->open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (a full disk, a file size limit) shows at once in write()'s
+    // count: QSaveFile's buffered flush can commit a truncated file and report success.
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw IOException(describe(*file, "cannot create"), int(file->error()));
     return std::make_shared<TextOutputStream>(std::move(file));
 }

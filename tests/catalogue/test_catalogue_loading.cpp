@@ -75,8 +75,9 @@ TEST_F(CatalogueLoadingTest, MissingFilesGiveEmptyCataloguesSilently)
     MainWindow* window = mainWindow();
     for (auto* catalogue : {&window->seiyuName, &window->timeArray, &window->serifArray, &window->alarmArray}) {
         ASSERT_LE(catalogue->Count(), 1);
-        if (catalogue->Count() == 1)
+        if (catalogue->Count() == 1) {
             EXPECT_EQ((*catalogue)(0), "");
+        }
     }
 }
 
@@ -101,11 +102,11 @@ TEST_F(CatalogueLoadingTest, EachFileIsReadOnceEvenWhenItWasMissing)
 
 TEST_F(CatalogueLoadingTest, BytesThatAreNotTextSurviveLoading)
 {
-    folder.writeResource("ActMain.txt", QByteArray("1\t\xff\xfe%zz%4\x00x\tp\r\n", 18));
+    folder.writeResource("ActMain.txt", QByteArray("1\t\xff\xfe%zz%4\x00x\tp\r\n", 15));
     folder.writeResource("ActTime.txt", QByteArray("\x00\x01\r\r\r", 5));
     MainWindow* window = mainWindow();
     ASSERT_EQ(window->seiyuName.Count(), 2);
-    EXPECT_EQ(window->seiyuName(0), std::string("1\t\xff\xfe%zz%4\x00x\tp", 14));
+    EXPECT_EQ(window->seiyuName(0), std::string("1\t\xff\xfe%zz%4\x00x\tp", 13));
     ASSERT_EQ(window->timeArray.Count(), 4);
 }
 

@@ -3,6 +3,7 @@
 #include "support/TestRuntime.h"
 
 #include "clock/MainWindow.h"
+#include "clock/MinuteTick.h"
 #include "platform/Picture.h"
 
 #include <gtest/gtest.h>
@@ -203,7 +204,7 @@ TEST_F(MinuteTickTest, TheLastElementOfACatalogueIsNeverExamined)
 TEST_F(MinuteTickTest, ACatalogueSavedWithCrLfMatchesOnlyItsFirstLine)
 {
     folder.writeResource("ActTime.txt", "0000\t1\r\n0007\t2\r\n");
-    open(prefs(0));
+    open(prefs(timeOnly));
     tickAt(0, 7);
     expectPlayed(nullptr);
     mainWindow()->lastTime = "";

@@ -1,0 +1,296 @@
+#include "platform/FolderItem.h"
+#include "platform/Sound.h"
+#include "platform/Testing.h"
+#include "support/AudioCapture.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+using platform::testing::audioDeviceOpen;
+using platform::testing::playbacksInProgress;
+using vemra::test::AudioCapture;
+using vemra::test::Clip;
+
+const QString kTone440 = QStringLiteral("tone-440-300ms.mp3");
+const QString kTone660 = QStringLiteral("tone-660-500ms.mp3");
+const QString kQuiet880 = QStringLiteral("tone-880-quiet-200ms.mp3");
+
+QString testDataPath(const QString& name)
+{
+    return QStringLiteral(VEMRA_TEST_DATA "/") + name;
+}
+
+// Queued calls need an application object; made here until the runtime's own start-up is
+// available to these tests.
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "test_sound";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        static QCoreApplication application(argc, argv);
+}
+
+// A well-formed WAV file whose data chunk is empty: it decodes, to nothing.
+QByteArray waveWithoutSamples()
+{
+    QByteArray wave("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00", 20);
+    wave += QByteArray("\x01\x00\x01\x00\x44\xac\x00\x00\x88\x58\x01\x00\x02\x00\x10\x00", 16);
+    wave += QByteArray("data\x00\x00\x00\x00", 8);
+    return wave;
+}
+
+std::shared_ptr<platform::Sound> openSound(const QString& path)
+{
+    return platform::FolderItem::fromNativePath(path.toStdString())->OpenAsSound();
+}
+
+const Clip& clip(const QString& fixture)
+{
+    return Clip::decode(testDataPath(fixture));
+}
+
+void processEventsUntilNothingPlays()
+{
+    QDeadlineTimer deadline(30000);
+    while (playbacksInProgress() > 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool audioThreadRunning()
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("SDLAudio"))
+            return true;
+    }
+    return false;
+}
+
+int openFileDescriptors()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size());
+}
+
+class SoundTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        ASSERT_FALSE(clip(kTone440).empty());
+        ASSERT_FALSE(clip(kTone660).empty());
+        ASSERT_FALSE(clip(kQuiet880).empty());
+        ASSERT_TRUE(folder_.isValid());
+    }
+
+    QString writeFile(const QString& name, const QByteArray& content)
+    {
+        const QString path = folder_.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path;
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(SoundTest, PlaysExactlyTheFileItWasOpenedFrom)
+{
+    for (const QString& fixture : {kTone440, kTone660}) {
+        SCOPED_TRACE(fixture.toStdString());
+        AudioCapture capture;
+        openSound(testDataPath(fixture))->Play();
+        ASSERT_TRUE(capture.collect());
+        EXPECT_TRUE(capture.playedExactly(clip(fixture), 1)) << capture.describe();
+        EXPECT_EQ(capture.wholeAppearances(clip(fixture)), 1);
+        const QString other = fixture == kTone440 ? kTone660 : kTone440;
+        EXPECT_EQ(capture.longestPlayedPart(clip(other)), 0u);
+    }
+}
+
+TEST_F(SoundTest, PlaysToItsEndAfterTheLastReferenceIsDropped)
+{
+    AudioCapture capture;
+    std::shared_ptr<platform::Sound> sound = openSound(testDataPath(kTone660));
+    ASSERT_TRUE(sound);
+    sound->Play();
+    sound.reset();
+    EXPECT_EQ(playbacksInProgress(), 1);
+    EXPECT_TRUE(audioDeviceOpen());
+    ASSERT_TRUE(capture.collect());
+    EXPECT_TRUE(capture.playedExactly(clip(kTone660), 1)) << capture.describe();
+}
+
+TEST_F(SoundTest, OverlappingPlaybacksMix)
+{
+    // The two start back to back; should the first have ended before the second began (a
+    // stalled machine), they did not overlap and the attempt proves nothing, so try again.
+    bool mixed = false;
+    for (int attempt = 0; attempt < 5 && !mixed; ++attempt) {
+        AudioCapture capture;
+        std::shared_ptr<platform::Sound> low = openSound(testDataPath(kTone440));
+        std::shared_ptr<platform::Sound> high = openSound(testDataPath(kTone660));
+        ASSERT_TRUE(low && high);
+        high->Play();
+        low->Play();
+        low.reset();
+        high.reset();
+        EXPECT_EQ(playbacksInProgress(), 2);
+        ASSERT_TRUE(capture.collect());
+        const auto starts = capture.locate({&clip(kTone440), &clip(kTone660)});
+        ASSERT_TRUE(starts) << capture.describe();
+        mixed = (*starts)[0] < (*starts)[1] + clip(kTone660).frames();
+        EXPECT_EQ(capture.wholeAppearances(clip(kTone440)), mixed ? 0 : 1);
+        EXPECT_FALSE(capture.playedExactly(clip(kTone440), 1));
+        EXPECT_FALSE(capture.locate({&clip(kTone440), &clip(kTone440)}));
+    }
+    EXPECT_TRUE(mixed);
+}
+
+TEST_F(SoundTest, TheSameClipStartedTwiceInARowPlaysTwice)
+{
+    {
+        SCOPED_TRACE("one sound played twice");
+        AudioCapture capture;
+        std::shared_ptr<platform::Sound> sound = openSound(testDataPath(kTone440));
+        ASSERT_TRUE(sound);
+        sound->Play();
+        sound->Play();
+        sound.reset();
+        ASSERT_TRUE(capture.collect());
+        EXPECT_TRUE(capture.playedExactly(clip(kTone440), 2)) << capture.describe();
+        EXPECT_FALSE(capture.playedExactly(clip(kTone440), 1));
+    }
+    {
+        SCOPED_TRACE("the file opened anew for each playback, each reference dropped at once");
+        AudioCapture capture;
+        for (int i = 0; i < 2; ++i)
+            openSound(testDataPath(kTone440))->Play();
+        ASSERT_TRUE(capture.collect());
+        EXPECT_TRUE(capture.playedExactly(clip(kTone440), 2)) << capture.describe();
+    }
+}
+
+TEST_F(SoundTest, MorePlaybacksAtOnceThanTheMixerFirstHasChannelsFor)
+{
+    constexpr int kPlaybacks = 20;
+    AudioCapture capture;
+    std::shared_ptr<platform::Sound> sound = openSound(testDataPath(kQuiet880));
+    ASSERT_TRUE(sound);
+    for (int i = 0; i < kPlaybacks; ++i)
+        sound->Play();
+    sound.reset();
+    EXPECT_EQ(playbacksInProgress(), kPlaybacks);
+    ASSERT_TRUE(capture.collect());
+    EXPECT_TRUE(capture.playedExactly(clip(kQuiet880), kPlaybacks)) << capture.describe();
+}
+
+TEST_F(SoundTest, InputsThatAreNoSoundGiveNil)
+{
+    AudioCapture capture;
+    const QString fifo = folder_.filePath(QStringLiteral("pipe.mp3"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString subfolder = folder_.filePath(QStringLiteral("folder.mp3"));
+    ASSERT_TRUE(QDir().mkpath(subfolder));
+
+    const std::vector<QString> paths = {
+        folder_.filePath(QStringLiteral("missing.mp3")),
+        subfolder,
+        fifo,
+        writeFile(QStringLiteral("empty.mp3"), QByteArray()),
+        writeFile(QStringLiteral("text.mp3"), QByteArray("seiyuOn/Off=1,1,1\r\nnot a sound\r\n")),
+        writeFile(QStringLiteral("tag-only.mp3"), QByteArray("ID3\x03\x00\x00\x00\x00\x00\x00", 10)),
+        writeFile(QStringLiteral("short.mp3"), QByteArray("ID")),
+        writeFile(QStringLiteral("no-samples.wav"), waveWithoutSamples()),
+    };
+    const int filesOpenBefore = openFileDescriptors();
+    for (const QString& path : paths)
+        EXPECT_FALSE(openSound(path)) << path.toStdString();
+    EXPECT_FALSE(platform::FolderItem::fromNativePath("")->OpenAsSound());
+
+    ASSERT_TRUE(capture.collect());
+    EXPECT_EQ(openFileDescriptors(), filesOpenBefore);
+    EXPECT_TRUE(capture.silent());
+    EXPECT_EQ(playbacksInProgress(), 0);
+}
+
+TEST_F(SoundTest, ATruncatedMp3PlaysWhatDecodes)
+{
+    AudioCapture capture;
+    const Clip& truncated = clip(QStringLiteral("truncated.mp3"));
+    std::shared_ptr<platform::Sound> sound = openSound(testDataPath(QStringLiteral("truncated.mp3")));
+    ASSERT_EQ(bool(sound), !truncated.empty());
+    if (sound)
+        sound->Play();
+    sound.reset();
+    ASSERT_TRUE(capture.collect());
+    EXPECT_TRUE(capture.playedExactly(truncated, truncated.empty() ? 0 : 1)) << capture.describe();
+    EXPECT_LT(truncated.frames(), clip(kTone660).frames());
+}
+
+TEST_F(SoundTest, IdleHoldsNoDeviceAndNoAudioThread)
+{
+    AudioCapture capture;
+    EXPECT_FALSE(audioDeviceOpen());
+
+    std::shared_ptr<platform::Sound> held = openSound(testDataPath(kTone440));
+    ASSERT_TRUE(held);
+    EXPECT_TRUE(audioDeviceOpen());
+    // A held sound keeps its decoded audio, and with it the device, past the grace time.
+    EXPECT_FALSE(platform::testing::waitForAudioIdle(800));
+    EXPECT_TRUE(audioDeviceOpen());
+    EXPECT_TRUE(audioThreadRunning());
+
+    held->Play();
+    held.reset();
+    processEventsUntilNothingPlays();
+    EXPECT_EQ(playbacksInProgress(), 0);
+    // Still open for a short grace, so that a clip started right after reuses the device:
+    // the disk driver would have emptied its file on a new opening, losing the first clip.
+    EXPECT_TRUE(audioDeviceOpen());
+    openSound(testDataPath(kTone660))->Play();
+
+    ASSERT_TRUE(capture.collect());
+    EXPECT_FALSE(audioDeviceOpen());
+    EXPECT_EQ(playbacksInProgress(), 0);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    EXPECT_FALSE(audioThreadRunning());
+    const auto starts = capture.locate({&clip(kTone440), &clip(kTone660)});
+    ASSERT_TRUE(starts) << capture.describe();
+    EXPECT_GE((*starts)[1], (*starts)[0] + clip(kTone440).frames());
+}
+
+TEST_F(SoundTest, AnAudioDriverThatCannotOpenLeavesTheProgramSilentUntilOneCan)
+{
+    platform::testing::setAudioOutput("no-such-driver", "");
+    EXPECT_FALSE(openSound(testDataPath(kTone440)));
+    EXPECT_FALSE(openSound(testDataPath(kTone440)));
+    EXPECT_FALSE(audioDeviceOpen());
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    EXPECT_TRUE(platform::testing::waitForAudioIdle(0));
+
+    AudioCapture capture;
+    std::shared_ptr<platform::Sound> sound = openSound(testDataPath(kTone440));
+    ASSERT_TRUE(sound);
+    sound->Play();
+    sound.reset();
+    ASSERT_TRUE(capture.collect());
+    EXPECT_TRUE(capture.playedExactly(clip(kTone440), 1)) << capture.describe();
+}
+
+} // namespace

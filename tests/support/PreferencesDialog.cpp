@@ -2,6 +2,7 @@
 
 #include "clock/MainWindow.h"
 #include "platform/Exceptions.h"
+#include "platform/Testing.h"
 #include "preferences_window/PrefWindow.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ PrefWindow* openPrefWindow()
 bool choosePreferences(const std::function<void(PrefWindow&)>& whileShown)
 {
     bool shown = false;
+    const int errorsBefore = platform::testing::reportedErrors();
     // Runs inside the modal showing, once the menu handler has made the dialog.
     QTimer::singleShot(0, [&] {
         PrefWindow* dialog = openPrefWindow();
@@ -35,6 +37,8 @@ bool choosePreferences(const std::function<void(PrefWindow&)>& whileShown)
     const bool handled = platform::notNil(mainWindow(), "mainWindow")._prefMenu_Action();
     EXPECT_TRUE(shown);
     EXPECT_EQ(openPrefWindow(), nullptr) << "the modal showing ended with the dialog still open";
+    EXPECT_EQ(platform::testing::reportedErrors(), errorsBefore)
+        << "a handler raised: " << platform::testing::lastReportedError();
     return handled;
 }
 

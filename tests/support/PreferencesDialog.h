@@ -12,7 +12,8 @@ namespace vemra::test {
 // Chooses the preferences menu item as the user does: the main window's handler makes the
 // dialog and shows it modally. `whileShown` runs on the dialog once it is up and is expected to
 // end it with OK or Cancel; a dialog it leaves open is cancelled afterwards and the test fails,
-// so that no test can hang. Returns what the menu handler returned.
+// so that no test can hang. The test also fails when any handler raised meanwhile. Returns what
+// the menu handler returned.
 bool choosePreferences(const std::function<void(PrefWindow&)>& whileShown);
 
 // The preferences window that is open now, or nullptr; never makes one.

@@ -3,12 +3,6 @@
 // Every control keeps the framework's common defaults (locked to the left and top edges,
 // enabled, visible, "Lucida Grande"); only what differs is written here. Labels take no
 // keyboard focus.
-//
-// A designated initializer leaves every member it does not name at its default, as intended
-// here; GCC 12 nevertheless flags the text members that have no default initializer of their
-// own, so that diagnostic is off for these tables alone.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace prefWindowDesign {
 
@@ -162,5 +156,3 @@ const ControlDesign PushButton3{
 };
 
 } // namespace prefWindowDesign
-
-#pragma GCC diagnostic pop

@@ -98,7 +98,12 @@ std::shared_ptr<DecodedAudio> AudioEngine::decode(const std::string& nativePath)
 {
     if (!openDevice())
         return nullptr;
-    Mix_Chunk* chunk = Mix_LoadWAV(nativePath.c_str());
+    // The stream is closed here rather than by SDL2_mixer, which leaves it open (a file
+    // descriptor lost) when a file is too short to tell its format.
+    SDL_RWops* stream = SDL_RWFromFile(nativePath.c_str(), "rb");
+    Mix_Chunk* chunk = stream ? Mix_LoadWAV_RW(stream, 0) : nullptr;
+    if (stream)
+        SDL_RWclose(stream);
     // A chunk without samples would never report its end, keeping the device open for good.
     if (chunk && chunk->alen == 0) {
         Mix_FreeChunk(chunk);

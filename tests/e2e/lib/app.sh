@@ -6,7 +6,7 @@
 #   <work>/config/                        XDG_CONFIG_HOME: where "vemraViewer Prefs" goes
 #   <work>/audio.raw                      what came out of the audio device
 #
-# Needs processes.sh.
+# Needs processes.sh and report.sh.
 
 # install_app WORK_FOLDER EXECUTABLE
 install_app() {

@@ -3,6 +3,7 @@
 #include "platform/Picture.h"
 #include "platform/Window.h"
 #include "platform/WindowHost.h"
+#include "platform/X11Events.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -214,6 +215,7 @@ void showFrame(const WindowWidgets& widgets, int placement)
         frame->move(placed.topLeft());
     }
     frame->show();
+    stopPropertyChangeEvents(frame);
     frame->activateWindow();
 }
 

@@ -98,7 +98,12 @@ std::shared_ptr<DecodedAudio> AudioEngine::decode(const std::string& nativePath)
 {
     if (!openDevice())
         return nullptr;
-    Mix_Chunk* chunk = Mix_LoadWAV(nativePath.c_str());
+    // The file is closed here rather than by SDL2_mixer: on some unreadable files (an ID3 tag
+    // and nothing after it) SDL2_mixer 2.6 returns without closing the file it was handed.
+    SDL_RWops* file = SDL_RWFromFile(nativePath.c_str(), "rb");
+    Mix_Chunk* chunk = file ? Mix_LoadWAV_RW(file, 0) : nullptr;
+    if (file)
+        SDL_RWclose(file);
     // A chunk without samples would never report its end, keeping the device open for good.
     if (chunk && chunk->alen == 0) {
         Mix_FreeChunk(chunk);

@@ -88,18 +88,26 @@ TEST_F(SpecialFilesTest, APreferencesFileThatCannotBeReadIsReportedAndLeftAsItIs
     }
 }
 
-// A file under /proc reports no size and may go on for ever: the read stops at a bound.
-TEST_F(SpecialFilesTest, ACatalogueThatNeverEndsStopsWithAReadError)
+// A file under /proc reports no size and may go on for ever: the read stops at a bound. The
+// error ends the opening before the settings are read, so the placeholders the window holds
+// must not replace the stored settings when it closes.
+TEST_F(SpecialFilesTest, ACatalogueThatNeverEndsStopsWithAReadErrorAndTheSettingsSurvive)
 {
     if (!QFileInfo("/proc/self/pagemap").isReadable())
         GTEST_SKIP() << "no /proc/self/pagemap here";
     makeLink(folder.resourcesPath() + "/Alarm.txt", "/proc/self/pagemap");
+    const QByteArray stored = preferencesText({.alarmOn = true, .alarmHour = "06", .voiceMode = 1});
+    folder.writePrefs(stored);
+
     MainWindow* window = mainWindow();
     EXPECT_EQ(platform::testing::reportedErrors(), errorsBefore + 1);
     EXPECT_NE(platform::testing::lastReportedError().find("IOException"), std::string::npos);
-
+    EXPECT_NE(platform::testing::lastReportedError().find("Alarm.txt"), std::string::npos);
     tickAt(12, 0); // the clock goes on
     EXPECT_EQ(window->Title(), "12:00:00");
+
+    window->Close();
+    EXPECT_EQ(folder.readPrefs(), stored);
 }
 
 } // namespace

@@ -17,8 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-
 #include <memory>
 #include <vector>
 
@@ -122,16 +120,6 @@ protected:
         return nullptr;
     }
 
-    // Lets the event loop run until every playback has ended.
-    static void waitUntilNothingPlays()
-    {
-        QElapsedTimer waited;
-        waited.start();
-        while (platform::testing::playbacksInProgress() > 0 && waited.elapsed() < 20000)
-            platform::testing::processEvents(2);
-        ASSERT_EQ(platform::testing::playbacksInProgress(), 0) << "a playback never ended";
-    }
-
     // One tick, and what it should have started: a sound starts at once and is still playing
     // when the tick returns.
     void tickAndWait(int hour, int minute, int second, const Clip* expected, std::vector<const Clip*>& played)
@@ -141,7 +129,8 @@ protected:
             << QString::asprintf("%02d:%02d:%02d", hour, minute, second).toStdString();
         if (expected)
             played.push_back(expected);
-        waitUntilNothingPlays();
+        letSoundsEnd();
+        ASSERT_EQ(platform::testing::playbacksInProgress(), 0);
     }
 
     void runHour(int hour)

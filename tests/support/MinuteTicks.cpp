@@ -3,8 +3,12 @@
 #include "support/AppFolder.h"
 
 #include "clock/MainWindow.h"
+#include "platform/Testing.h"
 
+#include <QElapsedTimer>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 namespace vemra::test {
 
@@ -25,6 +29,15 @@ void tickAt(int hour, int minute, int second)
 void clickMainWindow()
 {
     QTest::mouseClick(mainWindow()->contentWidget(), Qt::LeftButton, {}, QPoint(160, 240));
+}
+
+void letSoundsEnd()
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (platform::testing::playbacksInProgress() > 0 && waited.elapsed() < 20000)
+        platform::testing::processEvents(2);
+    EXPECT_EQ(platform::testing::playbacksInProgress(), 0) << "a playback never ended";
 }
 
 } // namespace vemra::test

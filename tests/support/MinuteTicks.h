@@ -23,4 +23,8 @@ void tickAt(int hour, int minute, int second = 0);
 // A left click in the main window's clock face, through the window system's events.
 void clickMainWindow();
 
+// Runs the event loop until every playback has ended (as a real minute would), failing the
+// test after 20 s. The audio device stays open for its short grace after the last one.
+void letSoundsEnd();
+
 } // namespace vemra::test

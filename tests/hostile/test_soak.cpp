@@ -147,6 +147,8 @@ protected:
         std::vector<const Clip*> played;
         for (int minute = 0; minute < 60; ++minute) {
             const Clip* expected = expectedAt(hour, minute);
+            if (HasFatalFailure())
+                return;
             tickAndWait(hour, minute, 0, expected, played);
             tickAndWait(hour, minute, 30, nullptr, played); // the same minute: the title only
             ASSERT_EQ(window->Title(), QString::asprintf("%02d:%02d:30", hour, minute).toStdString());

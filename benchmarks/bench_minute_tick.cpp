@@ -81,9 +81,8 @@ void NewMinuteTick(benchmark::State& state)
         window->lastTime = "";
         window->mainTimer()->fire();
     }
-    state.PauseTiming();
-    platform::testing::waitForAudioIdle(60000);
-    state.ResumeTiming();
+    state.counters["playing"] = platform::testing::playbacksInProgress();
+    state.counters["backdrop"] = window->Backdrop() != nullptr;
 }
 BENCHMARK(NewMinuteTick)->Unit(benchmark::kMillisecond)->Iterations(200);
 
@@ -95,6 +94,7 @@ int main(int argc, char** argv)
     vemra::test::ensureRuntime();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
+    platform::testing::waitForAudioIdle(60000);
     benchmark::Shutdown();
     return 0;
 }

@@ -125,12 +125,12 @@ std::shared_ptr<DecodedAudio> AudioEngine::decode(const std::string& nativePath)
                 return held;
         }
     }
-    // The file is closed here rather than by SDL2_mixer: on some unreadable files (an ID3 tag
-    // and nothing after it) SDL2_mixer 2.6 returns without closing the file it was handed.
-    SDL_RWops* file = SDL_RWFromFile(nativePath.c_str(), "rb");
-    Mix_Chunk* chunk = file ? Mix_LoadWAV_RW(file, 0) : nullptr;
-    if (file)
-        SDL_RWclose(file);
+    // The stream is closed here rather than by SDL2_mixer, which leaves it open (a file
+    // descriptor lost) when a file is too short to tell its format.
+    SDL_RWops* stream = SDL_RWFromFile(nativePath.c_str(), "rb");
+    Mix_Chunk* chunk = stream ? Mix_LoadWAV_RW(stream, 0) : nullptr;
+    if (stream)
+        SDL_RWclose(stream);
     // A chunk without samples would never report its end, keeping the device open for good.
     if (chunk && chunk->alen == 0) {
         Mix_FreeChunk(chunk);

@@ -19,7 +19,7 @@ inline constexpr int kNotAnArrayMember = INT_MIN;
 // A control's designer properties, applied by _SetProperties. One table for every kind of
 // control: each kind applies the entries that belong to it and passes over the rest.
 struct ControlProperties {
-    String Name;
+    String Name{};
     int Index = kNotAnArrayMember;
     int Left = 0, Top = 0, Width = 0, Height = 0;
     bool LockLeft = true, LockTop = true, LockRight = false, LockBottom = false;
@@ -28,26 +28,26 @@ struct ControlProperties {
     bool TabStop = true;
     bool Enabled = true;
     bool Visible = true;
-    String HelpTag;
+    String HelpTag{};
     bool AutoDeactivate = true;
-    String InitialParent;
+    String InitialParent{};
     String TextFont = "Lucida Grande";
     bool Bold = false, Italic = false, Underline = false;
     // Label
-    String Text;
+    String Text{};
     int TextAlign = 0;
     Color TextColor{0, 0, 0};
     bool Multiline = false, Selectable = false, Transparent = false;
     // PopupMenu: the rows joined by CR (code 13), none after the last
-    String InitialValue;
+    String InitialValue{};
     int ListIndex = 0;
     // CheckBox, PushButton
-    String Caption;
+    String Caption{};
     int State = 0;
     bool Value = false;
     bool Default = false, Cancel = false;
     int ButtonStyle = 0;
-    String DataSource, DataField;
+    String DataSource{}, DataField{};
 };
 
 class Control {

@@ -44,6 +44,15 @@ void ensureApplication()
         static QCoreApplication application(argc, argv);
 }
 
+// A well-formed WAV file whose data chunk is empty: it decodes, to nothing.
+QByteArray waveWithoutSamples()
+{
+    QByteArray wave("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00", 20);
+    wave += QByteArray("\x01\x00\x01\x00\x44\xac\x00\x00\x88\x58\x01\x00\x02\x00\x10\x00", 16);
+    wave += QByteArray("data\x00\x00\x00\x00", 8);
+    return wave;
+}
+
 std::shared_ptr<platform::Sound> openSound(const QString& path)
 {
     return platform::FolderItem::fromNativePath(path.toStdString())->OpenAsSound();
@@ -70,6 +79,11 @@ bool audioThreadRunning()
             return true;
     }
     return false;
+}
+
+int openFileDescriptors()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size());
 }
 
 class SoundTest : public ::testing::Test {
@@ -142,6 +156,8 @@ TEST_F(SoundTest, OverlappingPlaybacksMix)
         ASSERT_TRUE(starts) << capture.describe();
         mixed = (*starts)[0] < (*starts)[1] + clip(kTone660).frames();
         EXPECT_EQ(capture.wholeAppearances(clip(kTone440)), mixed ? 0 : 1);
+        EXPECT_FALSE(capture.playedExactly(clip(kTone440), 1));
+        EXPECT_FALSE(capture.locate({&clip(kTone440), &clip(kTone440)}));
     }
     EXPECT_TRUE(mixed);
 }
@@ -200,12 +216,15 @@ TEST_F(SoundTest, InputsThatAreNoSoundGiveNil)
         writeFile(QStringLiteral("text.mp3"), QByteArray("seiyuOn/Off=1,1,1\r\nnot a sound\r\n")),
         writeFile(QStringLiteral("tag-only.mp3"), QByteArray("ID3\x03\x00\x00\x00\x00\x00\x00", 10)),
         writeFile(QStringLiteral("short.mp3"), QByteArray("ID")),
+        writeFile(QStringLiteral("no-samples.wav"), waveWithoutSamples()),
     };
+    const int filesOpenBefore = openFileDescriptors();
     for (const QString& path : paths)
         EXPECT_FALSE(openSound(path)) << path.toStdString();
     EXPECT_FALSE(platform::FolderItem::fromNativePath("")->OpenAsSound());
 
     ASSERT_TRUE(capture.collect());
+    EXPECT_EQ(openFileDescriptors(), filesOpenBefore);
     EXPECT_TRUE(capture.silent());
     EXPECT_EQ(playbacksInProgress(), 0);
 }
@@ -232,10 +251,10 @@ TEST_F(SoundTest, IdleHoldsNoDeviceAndNoAudioThread)
     std::shared_ptr<platform::Sound> held = openSound(testDataPath(kTone440));
     ASSERT_TRUE(held);
     EXPECT_TRUE(audioDeviceOpen());
-    // A held sound keeps its decoded audio, and with it the device, however long it waits.
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 800);
+    // A held sound keeps its decoded audio, and with it the device, past the grace time.
+    EXPECT_FALSE(platform::testing::waitForAudioIdle(800));
     EXPECT_TRUE(audioDeviceOpen());
-    EXPECT_FALSE(platform::testing::waitForAudioIdle(700));
+    EXPECT_TRUE(audioThreadRunning());
 
     held->Play();
     held.reset();

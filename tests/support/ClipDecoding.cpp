@@ -58,7 +58,12 @@ std::vector<std::int16_t> decodeAsTheDeviceDoes(const QString& path)
         int channels = 0;
         Mix_QuerySpec(&frequency, &format, &channels);
         EXPECT_TRUE(frequency == 44100 && format == AUDIO_S16SYS && channels == 2);
-        if (Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData())) {
+        // Closed here: SDL2_mixer leaves the stream open for files too short to identify.
+        SDL_RWops* stream = SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
+        Mix_Chunk* chunk = stream ? Mix_LoadWAV_RW(stream, 0) : nullptr;
+        if (stream)
+            SDL_RWclose(stream);
+        if (chunk) {
             samples.resize(chunk->alen / sizeof(std::int16_t));
             std::memcpy(samples.data(), chunk->abuf, samples.size() * sizeof(std::int16_t));
             Mix_FreeChunk(chunk);

@@ -5,7 +5,7 @@
 namespace vemra::demo {
 
 // Bump when the generated files change, so that existing data sets are made again.
-inline constexpr const char* dataSetVersion = "1";
+inline constexpr const char* dataSetVersion = "2";
 
 struct Layout {
     QString resources;     // the catalogues: <build>/vemraViewer/Resources

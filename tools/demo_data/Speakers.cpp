@@ -48,7 +48,7 @@ const std::array<Speaker, speakerCount>& speakers()
         {11, QStringLiteral("花梨ちよ"), QStringLiteral("ちよ"), QStringLiteral("seiyu11"),
          {QStringLiteral("grandma"), 50, 125}, Manner::Polite,
          {QColor("#f2a7a7"), QColor("#8e5a9e"), QColor("#c8c8c8"), warmSkin, HairStyle::Bun, Accessory::Glasses, true}},
-        {12, QStringLiteral("森ノ宮ごんぞう"), QStringLiteral("ごんぞう"), QStringLiteral("seiyu12"),
+        {12, QStringLiteral("森ごんぞう"), QStringLiteral("ごんぞう"), QStringLiteral("seiyu12"),
          {QStringLiteral("grandpa"), 30, 115}, Manner::Casual,
          {QColor("#b8c47a"), QColor("#6b4e2e"), QColor("#f4f4f4"), tannedSkin, HairStyle::Bald, Accessory::Beard, true}},
     }};

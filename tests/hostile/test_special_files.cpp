@@ -2,12 +2,16 @@
 // writes to, a device that never ends, a sparse file of gigabytes. None may hang the clock
 // or take its memory.
 #include "support/AppFolder.h"
+#include "support/AudioCapture.h"
 #include "support/MinuteTicks.h"
 #include "support/Pictures.h"
+#include "support/PreferencesDialog.h"
 #include "support/SpecialFiles.h"
 
 #include "clock/MainWindow.h"
+#include "platform/Controls.h"
 #include "platform/Testing.h"
+#include "preferences_window/PrefWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +90,29 @@ TEST_F(SpecialFilesTest, APreferencesFileThatCannotBeReadIsReportedAndLeftAsItIs
         EXPECT_EQ(kept.size(), pipe ? 0 : 4 * kGigabyte);
         EXPECT_FALSE(platform::testing::quitCalled());
     }
+}
+
+TEST_F(SpecialFilesTest, ThePreferencesWindowOpensAndPreviewsPastPipesAndDevices)
+{
+    folder.writeResource("ActMain.txt", percentEncodedCatalogue(speakerLines(12)));
+    folder.writeResource("Alarm.txt", percentEncodedCatalogue(alarmLines(24)));
+    folder.writeData("Photos/face-1.jpg", jpegBytes(Qt::blue, 40, 40));
+    makeNamedPipe(folder.dataPath() + "/Photos/face-2.jpg");
+    makeLink(folder.dataPath() + "/Photos/face-3.jpg", "/dev/zero");
+    makeNamedPipe(folder.dataPath() + "/Sounds/Alarm/voice-0.mp3");
+    AudioCapture capture;
+
+    EXPECT_TRUE(choosePreferences([](PrefWindow& dialog) {
+        EXPECT_NE(dialog.faceImage(0)->Image(), nullptr);
+        EXPECT_EQ(dialog.faceImage(1)->Image(), nullptr);
+        EXPECT_EQ(dialog.faceImage(2)->Image(), nullptr);
+        dialog.alarmVoicePopup()->setListIndex(0);
+        dialog.PushButton3()->push(); // the preview of a pipe plays nothing, and returns
+        dialog.PushButton2()->push();
+    }));
+    ASSERT_TRUE(capture.collect());
+    EXPECT_TRUE(capture.silent());
+    EXPECT_EQ(platform::testing::reportedErrors(), errorsBefore);
 }
 
 // A file under /proc reports no size and may go on for ever: the read stops at a bound. The

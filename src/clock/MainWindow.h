@@ -41,6 +41,9 @@ public:
     std::int32_t alarmVoice = 0;
     Array<bool> nameCheck = Array<bool>(12, false); // element n-1: speaker n is on
     std::int32_t voiceMode = 0;
+    // Whether the settings came from the preferences file (or its defaults) when the window
+    // opened; until then they are placeholders, which must never replace the file.
+    bool settingsRead = false;
 
     platform::Timer* mainTimer();
     void mainTimer_Action(platform::Timer& timer);

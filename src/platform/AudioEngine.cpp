@@ -7,6 +7,9 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <atomic>
 #include <optional>
 #include <utility>
@@ -20,6 +23,10 @@ constexpr Uint16 kSampleFormat = AUDIO_S16SYS;
 constexpr int kStereo = 2;
 constexpr int kBufferFrames = 1024;
 constexpr int kCloseGraceMs = 500;
+// Playbacks mixed at once. One started while this many play is not started: on top of them it
+// would not be heard, and a catalogue naming a minute thousands of times would otherwise take
+// the audio thread's time and the mixer's memory without end.
+constexpr int kMostPlaybacks = 256;
 
 // Read by SDL's audio thread, which may not touch the engine itself.
 std::atomic<AudioEngine*> callbackTarget{nullptr};
@@ -56,6 +63,17 @@ const SavedVariable& originalDiskFile()
 {
     static const SavedVariable saved = save("SDL_DISKAUDIOFILE");
     return saved;
+}
+
+// The file at the path as it is now: the same path holding other content gives another key.
+std::optional<std::string> fileIdentity(const std::string& path)
+{
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return path + '\0' + std::to_string(status.st_dev) + ':' + std::to_string(status.st_ino) + ':'
+           + std::to_string(status.st_size) + ':' + std::to_string(status.st_mtim.tv_sec) + '.'
+           + std::to_string(status.st_mtim.tv_nsec);
 }
 
 } // namespace
@@ -98,6 +116,15 @@ std::shared_ptr<DecodedAudio> AudioEngine::decode(const std::string& nativePath)
 {
     if (!openDevice())
         return nullptr;
+    const std::optional<std::string> identity = fileIdentity(nativePath);
+    if (identity) {
+        const auto found = decodedFiles_.find(*identity);
+        if (found != decodedFiles_.end()) {
+            std::shared_ptr<DecodedAudio> held = found->second.lock();
+            if (held && held->deviceSession() == deviceSession_)
+                return held;
+        }
+    }
     // The stream is closed here rather than by SDL2_mixer, which leaves it open (a file
     // descriptor lost) when a file is too short to tell its format.
     SDL_RWops* stream = SDL_RWFromFile(nativePath.c_str(), "rb");
@@ -114,7 +141,12 @@ std::shared_ptr<DecodedAudio> AudioEngine::decode(const std::string& nativePath)
         return nullptr;
     }
     ++decodedHeld_;
-    return std::make_shared<DecodedAudio>(chunk, deviceSession_);
+    auto audio = std::make_shared<DecodedAudio>(chunk, deviceSession_);
+    if (identity) {
+        std::erase_if(decodedFiles_, [](const auto& entry) { return entry.second.expired(); });
+        decodedFiles_[*identity] = audio;
+    }
+    return audio;
 }
 
 void AudioEngine::play(const std::shared_ptr<DecodedAudio>& audio)
@@ -141,7 +173,9 @@ int AudioEngine::freeChannel()
             return int(i);
     }
     const int had = int(channels_.size());
-    const int now = Mix_AllocateChannels(had > 0 ? had * 2 : 8);
+    if (had >= kMostPlaybacks)
+        return -1;
+    const int now = Mix_AllocateChannels(std::min(had > 0 ? had * 2 : 8, kMostPlaybacks));
     if (now <= had)
         return -1;
     channels_.resize(std::size_t(now));
@@ -240,6 +274,7 @@ void AudioEngine::closeDevice()
     std::vector<std::shared_ptr<DecodedAudio>> stopped = std::move(channels_);
     channels_.clear();
     stopped.clear();
+    decodedFiles_.clear();
     emit deviceClosed();
 }
 

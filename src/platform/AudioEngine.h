@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,9 +39,11 @@ class AudioEngine : public QObject {
 public:
     static AudioEngine& instance();
 
-    // Opens the device when needed and decodes the file; nil when either fails.
+    // Opens the device when needed and decodes the file; nil when either fails. A file whose
+    // samples are still held (by a Sound or a playback) is not decoded again: they are shared.
     std::shared_ptr<DecodedAudio> decode(const std::string& nativePath);
-    // Starts one more playback, mixed with any that are running; returns at once.
+    // Starts one more playback, mixed with any that are running, unless 256 are running
+    // already; returns at once.
     void play(const std::shared_ptr<DecodedAudio>& audio);
 
     // What the next opening of the device uses: an SDL audio driver name and, for the
@@ -76,6 +79,8 @@ private:
     int decodedHeld_ = 0;
     // The decoded audio each mixer channel is playing; empty while the channel is free.
     std::vector<std::shared_ptr<DecodedAudio>> channels_;
+    // Samples still held, by the identity of the file they were decoded from.
+    std::map<std::string, std::weak_ptr<DecodedAudio>> decodedFiles_;
     QTimer closeTimer_;
     bool outputChosen_ = false;
     std::string driver_;

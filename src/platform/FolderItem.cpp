@@ -1,6 +1,7 @@
 #include "platform/FolderItem.h"
 
 #include "platform/Picture.h"
+#include "platform/RegularFile.h"
 #include "platform/TextStreams.h"
 
 #include <QDir>
@@ -74,19 +75,22 @@ String FolderItem::NativePath() const { return path_; }
 
 std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile() const
 {
-    if (!usable_ || Directory())
+    if (!usable_)
         return nullptr;
-    auto file = std::make_unique<QFile>(toQtPath(path_));
-    if (!file->open(QIODevice::ReadOnly))
+    std::unique_ptr<QFile> file = openRegularFile(path_);
+    if (!file || file->size() > kLargestTextFile)
         return nullptr;
-    return std::make_shared<TextInputStream>(std::move(file));
+    return std::make_shared<TextInputStream>(std::move(file), path_);
 }
 
 std::shared_ptr<Picture> FolderItem::OpenAsPicture() const
 {
-    if (!usable_ || Directory())
+    if (!usable_)
         return nullptr;
-    QImageReader reader(toQtPath(path_));
+    std::unique_ptr<QFile> file = openRegularFile(path_);
+    if (!file)
+        return nullptr;
+    QImageReader reader(file.get());
     const QImage image = reader.read();
     if (image.isNull())
         return nullptr;

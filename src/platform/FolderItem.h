@@ -31,12 +31,13 @@ public:
     String Name() const;
     String NativePath() const;
 
-    // Nil when the item is missing, a folder, or cannot be opened.
+    // Nil when the item is missing, not a regular file (a folder, a pipe, a device), larger
+    // than kLargestTextFile (TextStreams.h), or cannot be opened.
     std::shared_ptr<TextInputStream> OpenAsTextFile() const;
-    // Nil when the item is missing, a folder, or not a readable picture.
+    // Nil when the item is missing, not a regular file, or not a readable picture.
     std::shared_ptr<Picture> OpenAsPicture() const;
-    // Nil when the item is missing, a folder, not a readable sound, or no audio device can be
-    // opened (the program then goes on silently).
+    // Nil when the item is missing, not a regular file, not a readable sound, or no audio
+    // device can be opened (the program then goes on silently).
     std::shared_ptr<Sound> OpenAsSound() const;
 
 private:

@@ -13,17 +13,31 @@ namespace platform {
 
 namespace {
 
+String describe(const QFileDevice& file, const char* action, const String& path)
+{
+    return String(action) + " " + path + ": " + file.errorString().toStdString();
+}
+
 String describe(const QFileDevice& file, const char* action)
 {
-    return String(action) + " " + file.fileName().toStdString() + ": "
-           + file.errorString().toStdString();
+    return describe(file, action, file.fileName().toStdString());
+}
+
+IOException tooLarge(const String& path)
+{
+    return IOException("cannot read " + path + ": more than " + std::to_string(kLargestTextFile)
+                           + " bytes",
+                       int(QFileDevice::ReadError));
 }
 
 } // namespace
 
 // ---- TextInputStream ----
 
-TextInputStream::TextInputStream(std::unique_ptr<QFile> file) : file_(std::move(file)) {}
+TextInputStream::TextInputStream(std::unique_ptr<QFile> file, String path)
+    : file_(std::move(file)), path_(std::move(path))
+{
+}
 
 TextInputStream::~TextInputStream() = default;
 
@@ -32,10 +46,18 @@ String TextInputStream::ReadAll()
     if (!file_ || !file_->isOpen())
         throw IOException("reading a closed text stream");
     file_->unsetError();
-    const QByteArray bytes = file_->readAll();
-    if (file_->error() != QFileDevice::NoError)
-        throw IOException(describe(*file_, "cannot read"), int(file_->error()));
-    return bytes.toStdString();
+    String text;
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 count = file_->read(chunk, qint64(sizeof chunk));
+        if (count < 0)
+            throw IOException(describe(*file_, "cannot read", path_), int(file_->error()));
+        if (count == 0)
+            return text;
+        text.append(chunk, std::size_t(count));
+        if (std::int64_t(text.size()) > kLargestTextFile)
+            throw tooLarge(path_);
+    }
 }
 
 String TextInputStream::ReadLine()
@@ -55,9 +77,11 @@ String TextInputStream::ReadLine()
             return line;
         }
         line.push_back(c);
+        if (std::int64_t(line.size()) > kLargestTextFile)
+            throw tooLarge(path_);
     }
     if (file_->error() != QFileDevice::NoError)
-        throw IOException(describe(*file_, "cannot read"), int(file_->error()));
+        throw IOException(describe(*file_, "cannot read", path_), int(file_->error()));
     return line;
 }
 

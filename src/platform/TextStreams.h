@@ -3,6 +3,7 @@
 #include "platform/FolderItem.h"
 #include "platform/Strings.h"
 
+#include <cstdint>
 #include <memory>
 
 class QFile;
@@ -10,23 +11,30 @@ class QSaveFile;
 
 namespace platform {
 
+// The largest text file read: the texts this program reads are a few kilobytes, and a file
+// beyond this (a sparse file, a file under /proc that reports no size) would take the memory.
+inline constexpr std::int64_t kLargestTextFile = std::int64_t(16) << 20;
+
 // Reads a file opened with FolderItem::OpenAsTextFile.
 class TextInputStream {
 public:
-    explicit TextInputStream(std::unique_ptr<QFile> file);
+    // `path` names the file in error messages.
+    TextInputStream(std::unique_ptr<QFile> file, String path);
     ~TextInputStream();
 
     // The rest of the file, bytes unchanged: no encoding, no line-end translation.
-    // Raises IOException when the read fails.
+    // Raises IOException when the read fails or goes beyond kLargestTextFile bytes.
     String ReadAll();
     // The next line without its line end (LF, CR LF or a lone CR); "" once the file is
-    // exhausted.
+    // exhausted. Raises IOException when the read fails or the line is longer than
+    // kLargestTextFile bytes.
     String ReadLine();
     bool EndOfFile() const;
     void Close();
 
 private:
     std::unique_ptr<QFile> file_;
+    String path_;
 };
 
 // Writes a whole file. The new content replaces the old file only when Close succeeds: until

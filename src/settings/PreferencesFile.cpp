@@ -11,9 +11,6 @@ namespace {
 
 const char* const kPrefsFileName = "vemraViewer Prefs";
 
-// Set when the file on disk could not be read: writing over it would lose what it holds.
-bool unreadableFileOnDisk = false;
-
 FolderItemPtr prefsFile()
 {
     return notNil(SpecialFolder::Preferences(), "Preferences folder").Child(kPrefsFileName);
@@ -39,19 +36,18 @@ void setDefaults(MainWindow& window)
 
 void readPreferencesFile(MainWindow& window)
 {
-    unreadableFileOnDisk = false;
+    window.settingsRead = false;
     FolderItemPtr file = prefsFile();
     notNil(file, kPrefsFileName);
     if (!file->Exists()) {
         setDefaults(window);
+        window.settingsRead = true;
         return;
     }
 
     std::shared_ptr<TextInputStream> stream = file->OpenAsTextFile();
-    if (!stream) {
-        unreadableFileOnDisk = true;
+    if (!stream)
         throw NilObjectException("cannot open " + file->NativePath() + "; it will not be overwritten");
-    }
 
     String speakers = valueOf(stream->ReadLine());
     for (int i = 0; i <= 11; ++i)
@@ -62,14 +58,17 @@ void readPreferencesFile(MainWindow& window)
     window.alarmVoice = CInt32(Val(valueOf(stream->ReadLine())));
     window.voiceMode = CInt32(Val(valueOf(stream->ReadLine())));
     stream->Close();
+    window.settingsRead = true;
 }
 
 void writePreferencesFile(MainWindow& window)
 {
     FolderItemPtr file = prefsFile();
-    if (unreadableFileOnDisk)
+    // Settings never read (the file could not be read, or the window's opening failed
+    // before it got there) are placeholders: writing them would lose what the file holds.
+    if (!window.settingsRead)
         throw IOException("settings not saved: " + notNil(file, kPrefsFileName).NativePath()
-                          + " could not be read at start-up and is left as it was");
+                          + " was not read at start-up and is left as it was");
 
     std::shared_ptr<TextOutputStream> stream = TextOutputStream::Create(file);
 

@@ -11,11 +11,14 @@ class MainWindow;
 //   alarmVoice=0
 //   voiceMode=0
 
-// Reads the file into the window's settings, or sets the defaults when there is no file.
-// A file that exists but cannot be opened raises NilObjectException and is then left
-// untouched by the next write, so the stored settings are not lost.
+// Reads the file into the window's settings, or sets the defaults when there is no file, and
+// marks the settings as read. A file that exists but cannot be opened raises
+// NilObjectException.
 void readPreferencesFile(MainWindow& window);
 
 // Rewrites the file whole from the window's settings. The new file replaces the old one only
-// once it is completely written. Raises IOException when it cannot be written.
+// once it is completely written. Raises IOException when it cannot be written, and when the
+// window's settings were never read (the file could not be read, or the window's opening
+// failed before reading it): the file is then left untouched, so the stored settings are not
+// lost.
 void writePreferencesFile(MainWindow& window);

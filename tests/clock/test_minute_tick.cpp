@@ -1,5 +1,6 @@
 #include "support/AppFolder.h"
 #include "support/AudioCapture.h"
+#include "support/Pictures.h"
 #include "support/TestRuntime.h"
 
 #include "clock/MainWindow.h"
@@ -8,9 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QDir>
-#include <QImage>
 
 using vemra::test::AppFolder;
 using vemra::test::AudioCapture;
@@ -22,17 +21,6 @@ namespace {
 const char* const kTimeFixture = "tone-440-300ms.mp3";
 const char* const kSerifFixture = "tone-660-500ms.mp3";
 const char* const kAlarmFixture = "tone-880-quiet-200ms.mp3";
-
-QByteArray jpeg(QColor colour)
-{
-    QImage image(320, 480, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return bytes;
-}
 
 QByteArray prefs(int voiceMode, bool alarmOn = false, const char* hour = "00", const char* minute = "00",
                  int alarmVoice = 0, const char* speakers = "1,1,1,1,1,1,1,1,1,1,1,1")
@@ -95,7 +83,7 @@ protected:
 
 TEST_F(MinuteTickTest, TheFirstTickActsOnTheCurrentMinuteEvenAtMidnight)
 {
-    folder.writeData("Photos/0000.jpg", jpeg(Qt::darkBlue));
+    folder.writeData("Photos/0000.jpg", vemra::test::jpegBytes(Qt::darkBlue));
     MainWindow* window = open(prefs(0));
     tickAt(0, 0, 1);
     EXPECT_EQ(window->Title(), "00:00:01");
@@ -109,7 +97,7 @@ TEST_F(MinuteTickTest, LaterTicksOfTheSameMinuteOnlySetTheTitle)
     MainWindow* window = open(prefs(0));
     tickAt(0, 7, 0);
     expectPlayed(&timeClip);
-    folder.writeData("Photos/0007.jpg", jpeg(Qt::red));
+    folder.writeData("Photos/0007.jpg", vemra::test::jpegBytes(Qt::red));
     tickAt(0, 7, 30);
     EXPECT_EQ(window->Title(), "00:07:30");
     EXPECT_EQ(window->Backdrop(), nullptr);
@@ -255,7 +243,7 @@ TEST_F(MinuteTickTest, ClipsThatCannotBeDecodedArePassedOver)
 
 TEST_F(MinuteTickTest, PhotosFollowTheMinuteAndAMissingOneKeepsThePrevious)
 {
-    folder.writeData("Photos/0007.jpg", jpeg(Qt::green));
+    folder.writeData("Photos/0007.jpg", vemra::test::jpegBytes(Qt::green));
     folder.writeData("Photos/0030.jpg", "not a picture");
     MainWindow* window = open(prefs(3));
     tickAt(0, 7);

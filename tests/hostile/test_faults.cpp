@@ -7,7 +7,7 @@
 #include "support/FilePermissions.h"
 #include "support/MinuteTicks.h"
 #include "support/Pictures.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include "support/TestRuntime.h"
 
 #include "clock/MainWindow.h"

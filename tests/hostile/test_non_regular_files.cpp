@@ -6,7 +6,7 @@
 #include "support/MinuteTicks.h"
 #include "support/Pictures.h"
 #include "support/PreferencesDialog.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 
 #include "clock/MainWindow.h"
 #include "platform/Controls.h"
@@ -29,13 +29,13 @@ bool emptyCatalogue(const Array<String>& catalogue)
     return catalogue.Count() == 0 || (catalogue.Count() == 1 && catalogue(0).empty());
 }
 
-class SpecialFilesTest : public ::testing::Test {
+class NonRegularFilesTest : public ::testing::Test {
 protected:
     AppFolder folder;
     const int errorsBefore = platform::testing::reportedErrors();
 };
 
-TEST_F(SpecialFilesTest, CataloguesThatAreNotPlainFilesLoadAsEmptyAndTheRestStillLoads)
+TEST_F(NonRegularFilesTest, CataloguesThatAreNotPlainFilesLoadAsEmptyAndTheRestStillLoads)
 {
     makeNamedPipe(folder.resourcesPath() + "/ActTime.txt");
     makeLink(folder.resourcesPath() + "/ActSerif.txt", "/dev/zero");
@@ -52,7 +52,7 @@ TEST_F(SpecialFilesTest, CataloguesThatAreNotPlainFilesLoadAsEmptyAndTheRestStil
     EXPECT_EQ(platform::testing::reportedErrors(), errorsBefore);
 }
 
-TEST_F(SpecialFilesTest, APhotoThatIsNotAPlainFileClearsTheBackdrop)
+TEST_F(NonRegularFilesTest, APhotoThatIsNotAPlainFileClearsTheBackdrop)
 {
     folder.writeData("Photos/0007.jpg", jpegBytes(Qt::blue));
     makeNamedPipe(folder.dataPath() + "/Photos/0008.jpg");
@@ -68,7 +68,7 @@ TEST_F(SpecialFilesTest, APhotoThatIsNotAPlainFileClearsTheBackdrop)
     EXPECT_EQ(platform::testing::reportedErrors(), errorsBefore);
 }
 
-TEST_F(SpecialFilesTest, APreferencesFileThatCannotBeReadIsReportedAndLeftAsItIs)
+TEST_F(NonRegularFilesTest, APreferencesFileThatCannotBeReadIsReportedAndLeftAsItIs)
 {
     for (bool pipe : {true, false}) {
         SCOPED_TRACE(pipe ? "a named pipe" : "a sparse file of 4 GiB");
@@ -92,7 +92,7 @@ TEST_F(SpecialFilesTest, APreferencesFileThatCannotBeReadIsReportedAndLeftAsItIs
     }
 }
 
-TEST_F(SpecialFilesTest, ThePreferencesWindowOpensAndPreviewsPastPipesAndDevices)
+TEST_F(NonRegularFilesTest, ThePreferencesWindowOpensAndPreviewsPastPipesAndDevices)
 {
     folder.writeResource("ActMain.txt", percentEncodedCatalogue(speakerLines(12)));
     folder.writeResource("Alarm.txt", percentEncodedCatalogue(alarmLines(24)));
@@ -118,7 +118,7 @@ TEST_F(SpecialFilesTest, ThePreferencesWindowOpensAndPreviewsPastPipesAndDevices
 // A file under /proc reports no size and may go on for ever: the read stops at a bound. The
 // error ends the opening before the settings are read, so the placeholders the window holds
 // must not replace the stored settings when it closes.
-TEST_F(SpecialFilesTest, ACatalogueThatNeverEndsStopsWithAReadErrorAndTheSettingsSurvive)
+TEST_F(NonRegularFilesTest, ACatalogueThatNeverEndsStopsWithAReadErrorAndTheSettingsSurvive)
 {
     if (!QFileInfo("/proc/self/pagemap").isReadable())
         GTEST_SKIP() << "no /proc/self/pagemap here";

@@ -1,4 +1,4 @@
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,3 +1,4 @@
+#include "catalogue/CatalogueEntries.h"
 #include "clock/DataBundle.h"
 #include "platform/FolderItem.h"
 #include "platform/Sound.h"
@@ -46,7 +47,7 @@ void PrefWindow::PushButton3_Action(platform::PushButton& /*button*/)
     const int row = alarmVoicePopup()->ListIndex();
     if (!theMainWindow().alarmArray.inBounds(row))
         return;
-    const String soundFileName = platform::NthField(theMainWindow().alarmArray(row), platform::ChrB(9), 2);
+    const String soundFileName = catalogue::soundFileName(theMainWindow().alarmArray(row));
     if (platform::notNil(alarmSoundFile(dataBundle, soundFileName)).Exists()) {
         // A file that is there but is no sound plays nothing, like a missing one.
         if (const std::shared_ptr<platform::Sound> sound = alarmSoundFile(dataBundle, soundFileName)->OpenAsSound())

@@ -1,3 +1,4 @@
+#include "catalogue/CatalogueEntries.h"
 #include "clock/DataBundle.h"
 #include "platform/FolderItem.h"
 #include "platform/Picture.h"
@@ -6,9 +7,7 @@
 #include "preferences_window/PrefWindow.h"
 #include "preferences_window/TheMainWindow.h"
 
-using platform::ChrB;
 using platform::ConvertEncoding;
-using platform::NthField;
 using platform::String;
 
 void PrefWindow::Event_Open()
@@ -17,9 +16,9 @@ void PrefWindow::Event_Open()
 
     for (int i = 0; i < kShownSpeakers; ++i) {
         const String line = catalogueLine(theMainWindow().seiyuName, i);
-        nameCheck(i)->setCaption(NthField(ConvertEncoding(line, platform::Encodings::UTF8), ChrB(9), 2));
+        nameCheck(i)->setCaption(catalogue::shownName(ConvertEncoding(line, platform::Encodings::UTF8)));
         nameCheck(i)->setValue(theMainWindow().nameCheck(i));
-        const String photoName = NthField(line, ChrB(9), 3);
+        const String photoName = catalogue::photoName(line);
         if (platform::notNil(seiyuPhoto(dataBundle, photoName)).Exists())
             platform::notNil(prefWindow())
                 .faceImage(i)
@@ -33,7 +32,7 @@ void PrefWindow::Event_Open()
     alarmVoicePopup()->DeleteAllRows();
     for (int i = 0; i < kShownAlarmVoices && theMainWindow().alarmArray.inBounds(i); ++i) {
         const String line = theMainWindow().alarmArray(i);
-        alarmVoicePopup()->AddRow(NthField(ConvertEncoding(line, platform::Encodings::UTF8), ChrB(9), 1));
+        alarmVoicePopup()->AddRow(catalogue::alarmShownName(ConvertEncoding(line, platform::Encodings::UTF8)));
     }
 
     alarmVoicePopup()->setListIndex(theMainWindow().alarmVoice);

@@ -101,13 +101,7 @@ check "what the click played is the whole clip" spans_are_clips "$clip_sig" "$cl
 
 # --- Closing ---------------------------------------------------------------------------------
 # Alt+F4 is openbox's close: it asks the window to close, as its close box does.
-xdotool windowactivate --sync "$window" 2>/dev/null
-xdotool key --clearmodifiers alt+F4
-if wait_for_exit "$APP_PID" 30; then
-    check "closing the window ends the program with status 0 (got $APP_STATUS)" test "$APP_STATUS" -eq 0
-else
-    fail "closing the window ends the program"
-fi
+end_program_with "$window" alt+F4 "closing the window"
 prefs=$(prefs_file "$work")
 check "closing writes the default settings to a new preferences file" \
     cmp -s "$prefs" <(printf '%s\n' 'seiyuOn/Off=1,1,1,1,1,1,1,1,1,1,1,1' alarmOn=0 alarmHour=00 \

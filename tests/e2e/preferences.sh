@@ -89,13 +89,7 @@ else
 fi
 
 # --- Quitting writes what OK kept ------------------------------------------------------------
-xdotool windowactivate --sync "$main" 2>/dev/null
-xdotool key --clearmodifiers ctrl+q
-if wait_for_exit "$APP_PID" 30; then
-    check "Ctrl+Q ends the program with status 0 (got $APP_STATUS)" test "$APP_STATUS" -eq 0
-else
-    fail "Ctrl+Q ends the program"
-fi
+end_program_with "$main" ctrl+q "Ctrl+Q"
 prefs=$(prefs_file "$work")
 check "the preferences file has speakers 3 and 8 off and every other setting as it was read" \
     cmp -s "$prefs" <(printf '%s\n' 'seiyuOn/Off=1,1,0,1,1,1,1,0,1,1,1,1' alarmOn=1 alarmHour=24 \

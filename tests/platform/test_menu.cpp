@@ -1,3 +1,4 @@
+#include "app/MenuBar1.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
 #include "platform/Menu.h"
@@ -26,25 +27,11 @@ std::shared_ptr<Item> item(const std::string& name, const std::string& text, con
     return made;
 }
 
-// The program's bar: the File menu with preferences and quit, the Edit menu with its entries.
+// A fresh copy of the program's own bar: the File menu with preferences and quit, the Edit
+// menu with its entries. Fresh, since some tests add items to it.
 std::shared_ptr<platform::MenuBar> programBar()
 {
-    auto bar = std::make_shared<platform::MenuBar>();
-    bar->Append(item("FileMenu", "ファイル"));
-    bar->Child("FileMenu")->Append(item<platform::PrefsMenuItem>("prefMenu", "環境設定..."));
-    bar->Child("FileMenu")->Append(item<platform::QuitMenuItem>("FileQuit", "終了", "Cmd+Q"));
-    bar->Append(item("EditMenu", "編集"));
-    for (const auto& [name, text, shortcut] : std::vector<std::tuple<std::string, std::string, std::string>>{
-             {"EditUndo", "元に戻す", "Cmd+Z"},
-             {"UntitledMenu1", "-", ""},
-             {"EditCut", "カット", "Cmd+X"},
-             {"EditCopy", "コピー", "Cmd+C"},
-             {"EditPaste", "貼り付け", "Cmd+V"},
-             {"EditClear", "削除", ""},
-             {"UntitledMenu0", "-", ""},
-             {"EditSelectAll", "すべてを選択", "Cmd+A"}})
-        bar->Child("EditMenu")->Append(item(name, text, shortcut));
-    return bar;
+    return std::make_shared<MainMenuBar>();
 }
 
 // --- the item tree -------------------------------------------------------------------------------

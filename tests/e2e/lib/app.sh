@@ -52,3 +52,16 @@ wait_for_exit() {
 process_gone() {
     ! kill -0 "$1" 2>/dev/null || [ "$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)" = Z ]
 }
+
+# end_program_with WINDOW KEYS WHAT: presses the keys in the window and checks that the program
+# ends with status 0 ("WHAT ends the program ...").
+end_program_with() {
+    local window=$1 keys=$2 what=$3
+    xdotool windowactivate --sync "$window" 2>/dev/null
+    xdotool key --clearmodifiers "$keys"
+    if wait_for_exit "$APP_PID" 30; then
+        check "$what ends the program with status 0 (got $APP_STATUS)" test "$APP_STATUS" -eq 0
+    else
+        fail "$what ends the program"
+    fi
+}

@@ -2,7 +2,7 @@
 #include "platform/Testing.h"
 #include "platform/TextStreams.h"
 
-#include "support/CoreApplication.h"
+#include "support/TestRuntime.h"
 #include "support/FileBytes.h"
 
 #include <QCoreApplication>
@@ -148,7 +148,7 @@ TEST_F(FolderItemTest, GetFolderItemNearTheRootNeverExists)
 
 TEST_F(FolderItemTest, GetFolderItemFollowsTheRunningExecutable)
 {
-    vemra::test::ensureCoreApplication();
+    vemra::test::ensureRuntime();
     const QDir binFolder(QCoreApplication::applicationDirPath());
     QDir base = binFolder;
     base.cdUp();

@@ -1,7 +1,7 @@
 #include "platform/FolderItem.h"
 #include "platform/Picture.h"
 
-#include "support/CoreApplication.h"
+#include "support/TestRuntime.h"
 #include "support/FileBytes.h"
 
 #include <QBuffer>
@@ -20,7 +20,7 @@ class PictureTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        vemra::test::ensureCoreApplication();
+        vemra::test::ensureRuntime();
         ASSERT_TRUE(temp.isValid());
         photos = FolderItem::fromNativePath(temp.path().toStdString());
         jpeg = makeJpeg(64, 48);

@@ -2,6 +2,7 @@
 #include "platform/Sound.h"
 #include "platform/Testing.h"
 #include "support/AudioCapture.h"
+#include "support/TestRuntime.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -23,26 +24,11 @@ using platform::testing::audioDeviceOpen;
 using platform::testing::playbacksInProgress;
 using vemra::test::AudioCapture;
 using vemra::test::Clip;
+using vemra::test::testDataPath;
 
 const QString kTone440 = QStringLiteral("tone-440-300ms.mp3");
 const QString kTone660 = QStringLiteral("tone-660-500ms.mp3");
 const QString kQuiet880 = QStringLiteral("tone-880-quiet-200ms.mp3");
-
-QString testDataPath(const QString& name)
-{
-    return QStringLiteral(VEMRA_TEST_DATA "/") + name;
-}
-
-// Queued calls need an application object; made here until the runtime's own start-up is
-// available to these tests.
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "test_sound";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        static QCoreApplication application(argc, argv);
-}
 
 // A well-formed WAV file whose data chunk is empty: it decodes, to nothing.
 QByteArray waveWithoutSamples()
@@ -90,7 +76,7 @@ class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ensureApplication();
+        vemra::test::ensureRuntime();
         ASSERT_FALSE(clip(kTone440).empty());
         ASSERT_FALSE(clip(kTone660).empty());
         ASSERT_FALSE(clip(kQuiet880).empty());

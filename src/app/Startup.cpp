@@ -47,6 +47,6 @@ void _MakeDefaultView()
 void releaseModuleState()
 {
     releaseCatalogueTexts();
-    platform::_ReleaseFrameworkState();
+    platform::releaseFrameworkState();
     releaseMenuBar1();
 }

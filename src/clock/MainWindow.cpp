@@ -68,24 +68,24 @@ void MainWindow::CreateControls()
 
 void MainWindow::_CreateControls0()
 {
-    auto* timer = __New<MainTimer>();
+    auto* timer = newControl<MainTimer>();
     timer->Constructor();
-    _AddControl("mainTimer", timer);
-    controlAs<Timer>(_ControlByName("mainTimer"), "mainTimer")->_SetProperties(kMainTimerDesign);
-    controlAs<Timer>(_ControlByName("mainTimer"), "mainTimer")->setAction([this](Timer& sender) {
+    addControl("mainTimer", timer);
+    controlAs<Timer>(controlByName("mainTimer"), "mainTimer")->_SetProperties(kMainTimerDesign);
+    controlAs<Timer>(controlByName("mainTimer"), "mainTimer")->setAction([this](Timer& sender) {
         mainTimer_Action(sender);
     });
 }
 
 Timer* MainWindow::mainTimer()
 {
-    return controlAs<Timer>(_ControlByName("mainTimer"), "mainTimer");
+    return controlAs<Timer>(controlByName("mainTimer"), "mainTimer");
 }
 
 void MainWindow::AddMenuHandlers(Window& window)
 {
     auto& main = dynamic_cast<MainWindow&>(window);
-    main._AddMenuHandler("prefMenu", [&main] { return main._prefMenu_Action(); });
+    main.addMenuHandler("prefMenu", [&main] { return main._prefMenu_Action(); });
 }
 
 void MainWindow::Event_Open()

@@ -64,7 +64,7 @@ int _RuntimeRun()
     return framework::exitStatus();
 }
 
-void _ReleaseFrameworkState() { deleteWindowsWithoutEvents(); }
+void releaseFrameworkState() { deleteWindowsWithoutEvents(); }
 
 int RuntimeExit()
 {

@@ -29,7 +29,7 @@ private:
 void RuntimeInit();                                   // first call of the program
 void _RunFrameworkInitialization(void (*startup)());  // calls startup once, under handleErrors
 int _RuntimeRun();                                    // the event loop; returns at quit
-void _ReleaseFrameworkState();                        // the framework's lists of windows
+void releaseFrameworkState();                        // the framework's lists of windows
 int RuntimeExit();                                    // final shutdown; the exit status
 
 void _RuntimeRegisterAppObject(std::unique_ptr<Application> app);

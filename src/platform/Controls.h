@@ -59,7 +59,7 @@ public:
     // The window that owns the control.
     platform::Window* Window() const { return window_; }
 
-    // Framework use: set by Window::__New and Window::_AddControl.
+    // Framework use: set by Window::newControl and Window::addControl.
     void _setWindow(platform::Window* window) { window_ = window; }
     void _setName(const String& name) { name_ = name; }
 

@@ -37,7 +37,7 @@ private:
     std::vector<MenuItemPtr> children_;
 };
 
-// Choosing it reaches the handler bound to its name (Window::_AddMenuHandler).
+// Choosing it reaches the handler bound to its name (Window::addMenuHandler).
 class PrefsMenuItem : public MenuItem {};
 
 // Choosing it runs the framework's quit action: every open window is closed through its Close

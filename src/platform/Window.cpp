@@ -180,7 +180,7 @@ void Window::_SetProperties(const WindowProperties& properties)
         d->widgets.frame->hide();
 }
 
-void Window::_AddControl(const String& name, Control* control)
+void Window::addControl(const String& name, Control* control)
 {
     if (control == nullptr)
         throw NilObjectException("cannot register a nil control as " + name);
@@ -194,7 +194,7 @@ void Window::_AddControl(const String& name, Control* control)
         registered.push_back(control);
 }
 
-Control* Window::_ControlByName(const String& name) const
+Control* Window::controlByName(const String& name) const
 {
     for (Control* control : d->registered)
         if (control->Name() == name)
@@ -202,7 +202,7 @@ Control* Window::_ControlByName(const String& name) const
     return nullptr;
 }
 
-Control* Window::_ControlByNameIndex(const String& name, int index) const
+Control* Window::controlByNameIndex(const String& name, int index) const
 {
     for (Control* control : d->registered)
         if (control->Name() == name && control->Index == index)
@@ -210,7 +210,7 @@ Control* Window::_ControlByNameIndex(const String& name, int index) const
     return nullptr;
 }
 
-void Window::_AddMenuHandler(const String& itemName, std::function<bool()> handler)
+void Window::addMenuHandler(const String& itemName, std::function<bool()> handler)
 {
     d->menuHandlers[itemName] = std::move(handler);
     refreshMenuBarWidget(d->menuBarWidget);

@@ -84,7 +84,7 @@ public:
 
     // A new control of class C owned by this window, not yet constructed or registered.
     template <typename C>
-    C* __New()
+    C* newControl()
     {
         auto control = std::make_unique<C>();
         C* raw = control.get();
@@ -92,14 +92,14 @@ public:
         return raw;
     }
     // Registers a control under its name; an array member joins the array under its Index.
-    void _AddControl(const String& name, Control* control);
+    void addControl(const String& name, Control* control);
     // The control registered under the name (or the array member with that index); nil when
     // there is none.
-    Control* _ControlByName(const String& name) const;
-    Control* _ControlByNameIndex(const String& name, int index) const;
+    Control* controlByName(const String& name) const;
+    Control* controlByNameIndex(const String& name, int index) const;
 
     // Binds, for this window, the menu item of that name to a handler; true means handled.
-    void _AddMenuHandler(const String& itemName, std::function<bool()> handler);
+    void addMenuHandler(const String& itemName, std::function<bool()> handler);
 
     // For the platform's controls: the widget that holds the content area.
     QWidget* contentWidget() const;

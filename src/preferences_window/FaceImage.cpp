@@ -14,6 +14,6 @@ void FaceImage::Constructor()
     const ControlDesign& member0 = prefWindowDesign::faceImage[0];
     Index = 0;
     RectControl::Constructor();
-    platform::notNil(Window(), "faceImage's window")._AddControl(member0.properties.Name, this);
+    platform::notNil(Window(), "faceImage's window").addControl(member0.properties.Name, this);
     _SetProperties(member0.properties);
 }

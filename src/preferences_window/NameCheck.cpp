@@ -14,7 +14,7 @@ void NameCheck::Constructor()
     const ControlDesign& member0 = prefWindowDesign::nameCheck[0];
     Index = 0;
     RectControl::Constructor();
-    platform::notNil(Window(), "nameCheck's window")._AddControl(member0.properties.Name, this);
+    platform::notNil(Window(), "nameCheck's window").addControl(member0.properties.Name, this);
     setTextSize(member0.textSize);
     setTextUnit(0);
     _SetProperties(member0.properties);

@@ -20,8 +20,8 @@ template <typename Kind>
 Kind* registered(platform::Window& window, const ControlProperties& properties)
 {
     platform::Control* control = properties.Index == platform::kNotAnArrayMember
-                                     ? window._ControlByName(properties.Name)
-                                     : window._ControlByNameIndex(properties.Name, properties.Index);
+                                     ? window.controlByName(properties.Name)
+                                     : window.controlByNameIndex(properties.Name, properties.Index);
     return platform::controlAs<Kind>(control, properties.Name.c_str());
 }
 
@@ -39,9 +39,9 @@ void applyDesign(platform::Window& window, const ControlDesign& control)
 template <typename Kind>
 void createControl(platform::Window& window, const ControlDesign& control)
 {
-    Kind* made = window.__New<Kind>();
+    Kind* made = window.newControl<Kind>();
     made->Constructor();
-    window._AddControl(control.properties.Name, made);
+    window.addControl(control.properties.Name, made);
     applyDesign<Kind>(window, control);
 }
 
@@ -49,9 +49,9 @@ void createControl(platform::Window& window, const ControlDesign& control)
 template <typename MemberClass, typename Kind>
 void createMember(platform::Window& window, const ControlDesign& member)
 {
-    MemberClass* made = window.__New<MemberClass>();
+    MemberClass* made = window.newControl<MemberClass>();
     made->Constructor(member.properties.Index);
-    window._AddControl(member.properties.Name, made);
+    window.addControl(member.properties.Name, made);
     applyDesign<Kind>(window, member);
 }
 

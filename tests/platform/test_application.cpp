@@ -88,9 +88,9 @@ TEST_F(ApplicationTest, LoopRunsUntilQuitAndReturnsItsCode)
     int ticks = 0;
     openScripted([&](ScriptedWindow& w) {
         w.onCreateControls = [&](ScriptedWindow& self) {
-            auto* timer = self.__New<platform::Timer>();
+            auto* timer = self.newControl<platform::Timer>();
             timer->Constructor();
-            self._AddControl("mainTimer", timer);
+            self.addControl("mainTimer", timer);
             timer->_SetProperties({2, 1});
             timer->setAction([&](platform::Timer&) {
                 if (++ticks == 3)
@@ -158,7 +158,7 @@ TEST_F(ApplicationTest, ReleasingTheFrameworkStateDeletesWindowsWithoutCloseEven
     const auto log = open->log;
     ScriptedWindow* closed = openScripted();
     closed->Close(); // its deletion still pending
-    platform::_ReleaseFrameworkState();
+    platform::releaseFrameworkState();
     EXPECT_EQ(ScriptedWindow::destroyed(), destroyedBefore + 2);
     EXPECT_EQ(log->back(), "Open");
     EXPECT_TRUE(platform::testing::openWindows().empty());

@@ -90,18 +90,18 @@ TEST_F(ControlsTest, TextSizeTwelveIsTwelvePixelsAndOtherControlsKeepTheDefaultS
     platform::Label* sized = nullptr;
     platform::Label* plain = nullptr;
     windowWith([&](ScriptedWindow& w) {
-        sized = w.__New<platform::Label>();
+        sized = w.newControl<platform::Label>();
         sized->Constructor();
-        w._AddControl("sized", sized);
+        w.addControl("sized", sized);
         sized->setTextSize(12);
         sized->setTextUnit(0);
         ControlProperties p = at(20, 123, 100, 20);
         p.Text = "声優";
         p.Bold = true;
         sized->_SetProperties(p);
-        plain = w.__New<platform::Label>();
+        plain = w.newControl<platform::Label>();
         plain->Constructor();
-        w._AddControl("plain", plain);
+        w.addControl("plain", plain);
         plain->setTextUnit(0);
         p.Text = "時";
         p.Bold = false;

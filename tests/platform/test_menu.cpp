@@ -102,7 +102,7 @@ protected:
             w.onLayout = [this](ScriptedWindow& self) { self.setMenuBar(bar); };
             if (bindPrefs)
                 w.onAddMenuHandlers = [this](ScriptedWindow& self) {
-                    self._AddMenuHandler("prefMenu", [this] {
+                    self.addMenuHandler("prefMenu", [this] {
                         ++prefsChosen;
                         return true;
                     });
@@ -173,7 +173,7 @@ TEST_F(MenuBarTest, HandlerExceptionIsReportedAndTheItemStaysUsable)
 {
     ScriptedWindow* window = windowWithBar(false);
     int calls = 0;
-    window->_AddMenuHandler("prefMenu", [&]() -> bool {
+    window->addMenuHandler("prefMenu", [&]() -> bool {
         if (++calls == 1)
             throw platform::NilObjectException("prefWindow");
         return true;

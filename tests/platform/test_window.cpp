@@ -323,17 +323,17 @@ TEST_F(WindowTest, ControlsAreFoundByNameAndIndexAndGoWithTheirWindow)
                 self.addControl<CountedLabel>("face", p, i);
         };
     });
-    EXPECT_EQ(window->_ControlByName("title")->Name(), "title");
-    EXPECT_EQ(window->_ControlByName("title")->Window(), window);
-    EXPECT_EQ(window->_ControlByNameIndex("face", 1)->Index, 1);
-    EXPECT_NE(window->_ControlByNameIndex("face", 1), window->_ControlByNameIndex("face", 2));
-    EXPECT_EQ(window->_ControlByNameIndex("face", 3), nullptr);
-    EXPECT_EQ(window->_ControlByName("missing"), nullptr);
-    EXPECT_THROW(platform::controlAs<platform::CheckBox>(window->_ControlByName("title"), "title"),
+    EXPECT_EQ(window->controlByName("title")->Name(), "title");
+    EXPECT_EQ(window->controlByName("title")->Window(), window);
+    EXPECT_EQ(window->controlByNameIndex("face", 1)->Index, 1);
+    EXPECT_NE(window->controlByNameIndex("face", 1), window->controlByNameIndex("face", 2));
+    EXPECT_EQ(window->controlByNameIndex("face", 3), nullptr);
+    EXPECT_EQ(window->controlByName("missing"), nullptr);
+    EXPECT_THROW(platform::controlAs<platform::CheckBox>(window->controlByName("title"), "title"),
                  platform::IllegalCastException);
-    EXPECT_THROW(platform::controlAs<platform::Label>(window->_ControlByName("missing"), "missing"),
+    EXPECT_THROW(platform::controlAs<platform::Label>(window->controlByName("missing"), "missing"),
                  platform::NilObjectException);
-    EXPECT_THROW(window->_AddControl("nil", nullptr), platform::NilObjectException);
+    EXPECT_THROW(window->addControl("nil", nullptr), platform::NilObjectException);
 
     window->Close();
     platform::testing::processEvents();
@@ -346,9 +346,9 @@ TEST_F(WindowTest, ClosingStopsTheWindowsTimers)
     platform::Timer* timer = nullptr;
     ScriptedWindow* window = openScripted([&](ScriptedWindow& w) {
         w.onCreateControls = [&](ScriptedWindow& self) {
-            timer = self.__New<platform::Timer>();
+            timer = self.newControl<platform::Timer>();
             timer->Constructor();
-            self._AddControl("tick", timer);
+            self.addControl("tick", timer);
             timer->_SetProperties({2, 1});
             timer->setAction([&](platform::Timer&) { ++ticks; });
         };

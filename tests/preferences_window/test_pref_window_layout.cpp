@@ -83,8 +83,8 @@ const std::vector<Expected> kControls = {
 
 platform::RectControl* lookUp(PrefWindow& window, const Expected& expected)
 {
-    platform::Control* control = expected.index < 0 ? window._ControlByName(expected.name)
-                                                    : window._ControlByNameIndex(expected.name, expected.index);
+    platform::Control* control = expected.index < 0 ? window.controlByName(expected.name)
+                                                    : window.controlByNameIndex(expected.name, expected.index);
     return dynamic_cast<platform::RectControl*>(control);
 }
 
@@ -330,13 +330,13 @@ TEST_F(PrefWindowLayoutTest, AnExtraMemberMadeAtRunTimeIsLaidOutAsMemberZero)
 {
     mainWindow();
     PrefWindow* dialog = prefWindow();
-    auto* box = dialog->__New<NameCheck>();
+    auto* box = dialog->newControl<NameCheck>();
     box->Constructor();
     EXPECT_EQ(box->Index, 0);
     EXPECT_EQ(box->Name(), "nameCheck");
     EXPECT_EQ(box->widget()->geometry(), QRect(99, 181, 90, 20));
     EXPECT_EQ(box->widget()->font().pixelSize(), 12);
-    auto* well = dialog->__New<FaceImage>();
+    auto* well = dialog->newControl<FaceImage>();
     well->Constructor();
     EXPECT_EQ(well->Index, 0);
     EXPECT_EQ(well->widget()->geometry(), QRect(20, 155, 72, 72));

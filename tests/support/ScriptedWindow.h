@@ -51,15 +51,17 @@ public:
 
     QWidget* frame() const { return contentWidget()->window(); }
 
+    using platform::Window::addControl;
+
     // A control of kind C made, registered, constructed and given its properties as the
     // program's CreateControls steps do.
     template <typename C>
     C* addControl(const std::string& name, platform::ControlProperties p, int index = platform::kNotAnArrayMember)
     {
-        C* control = __New<C>();
+        C* control = newControl<C>();
         control->Index = index;
         control->Constructor();
-        _AddControl(name, control);
+        addControl(name, control);
         p.Name = name;
         p.Index = index;
         control->_SetProperties(p);

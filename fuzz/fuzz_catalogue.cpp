@@ -7,12 +7,10 @@
 // bit, and the rest is the file.
 #include "FuzzInstallation.h"
 
-#include "catalogue/CatalogueEntries.h"
-#include "catalogue/CatalogueLoading.h"
+#include "catalogue/Catalogues.h"
 #include "catalogue/CatalogueTexts.h"
 #include "clock/DataBundle.h"
 #include "clock/MainWindow.h"
-#include "clock/MinuteTick.h"
 
 #include <array>
 
@@ -59,14 +57,14 @@ void useFields(const MainWindow& window)
     const FolderItemPtr data = findDataBundleFolder();
     const std::string photos = fuzz::install().dataFolder + "/Photos";
     const std::string alarms = fuzz::install().dataFolder + "/Sounds/Alarm";
-    for (int i = 0; i <= window.seiyuName.Ubound(); ++i) {
-        (void)ConvertEncoding(catalogue::shownName(window.seiyuName(i)), Encodings::UTF8);
-        const String photo = catalogue::photoName(window.seiyuName(i));
+    for (int i = 0; i <= window.catalogues.seiyuName.Ubound(); ++i) {
+        (void)ConvertEncoding(catalogue::shownName(window.catalogues.seiyuName(i)), Encodings::UTF8);
+        const String photo = catalogue::photoName(window.catalogues.seiyuName(i));
         checkStaysInside(seiyuPhoto(data, photo), photos, photo + ".jpg");
     }
-    for (int i = 0; i <= window.alarmArray.Ubound(); ++i) {
-        (void)ConvertEncoding(catalogue::alarmShownName(window.alarmArray(i)), Encodings::UTF8);
-        const String sound = catalogue::soundFileName(window.alarmArray(i));
+    for (int i = 0; i <= window.catalogues.alarmArray.Ubound(); ++i) {
+        (void)ConvertEncoding(catalogue::alarmShownName(window.catalogues.alarmArray(i)), Encodings::UTF8);
+        const String sound = catalogue::soundFileName(window.catalogues.alarmArray(i));
         checkStaysInside(alarmSoundFile(data, sound), alarms, sound);
     }
 }
@@ -105,16 +103,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     releaseCatalogueTexts();
     MainWindow& window = fuzz::mainWindowOnce();
-    loadCatalogues(window);
+    loadCatalogues(window.catalogues);
 
     const String crLf = ChrB(13) + ChrB(10);
-    checkLines(window.seiyuName, crLf);
-    checkLines(window.alarmArray, crLf);
-    checkLines(window.timeArray, ChrB(13));
-    checkLines(window.serifArray, ChrB(13));
+    checkLines(window.catalogues.seiyuName, crLf);
+    checkLines(window.catalogues.alarmArray, crLf);
+    checkLines(window.catalogues.timeArray, ChrB(13));
+    checkLines(window.catalogues.serifArray, ChrB(13));
     useFields(window);
-    scan(window.timeArray, switches);
-    scan(window.serifArray, switches);
-    scan(window.seiyuName, switches); // any array the scan may be handed
+    scan(window.catalogues.timeArray, switches);
+    scan(window.catalogues.serifArray, switches);
+    scan(window.catalogues.seiyuName, switches); // any array the scan may be handed
     return 0;
 }

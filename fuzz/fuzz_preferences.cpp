@@ -6,7 +6,7 @@
 #include "clock/MainWindow.h"
 #include "platform/Date.h"
 #include "platform/Testing.h"
-#include "settings/PreferencesFile.h"
+#include "settings/UserSettings.h"
 
 #include <fstream>
 #include <sstream>
@@ -25,9 +25,9 @@ struct Snapshot {
 
 Snapshot snapshot(const MainWindow& window)
 {
-    Snapshot s{{}, window.alarmCheck, window.alarmHour, window.alarmMin, window.alarmVoice, window.voiceMode};
-    for (int i = 0; i <= window.nameCheck.Ubound(); ++i)
-        s.speakers.push_back(window.nameCheck(i));
+    Snapshot s{{}, window.settings.alarmCheck, window.settings.alarmHour, window.settings.alarmMin, window.settings.alarmVoice, window.settings.voiceMode};
+    for (int i = 0; i <= window.settings.nameCheck.Ubound(); ++i)
+        s.speakers.push_back(window.settings.nameCheck(i));
     return s;
 }
 
@@ -79,22 +79,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MainWindow& window = fuzz::mainWindowOnce();
     fuzz::writeFile(path, data, size);
 
-    readPreferencesFile(window);
+    readPreferencesFile(window.settings);
     const Snapshot read = snapshot(window);
     if (read.speakers.size() != 13 || read.speakers[12])
         fuzz::fail("the reader touched speaker switch 12");
 
-    writePreferencesFile(window);
+    writePreferencesFile(window.settings);
     const std::string written = fileBytes(path);
-    readPreferencesFile(window);
+    readPreferencesFile(window.settings);
     if (!(snapshot(window) == read))
         fuzz::fail("the settings did not survive writing and reading back");
-    writePreferencesFile(window);
+    writePreferencesFile(window.settings);
     if (fileBytes(path) != written)
         fuzz::fail("writing the same settings twice gave different files");
 
-    const int hour = twoDigits(window.alarmHour, 24, int(size % 24));
-    const int minute = twoDigits(window.alarmMin, 60, int(size % 60));
+    const int hour = twoDigits(window.settings.alarmHour, 24, int(size % 24));
+    const int minute = twoDigits(window.settings.alarmMin, 60, int(size % 60));
     testing::setClock([=] { return Date(2026, 12, 7, hour, minute, 30); });
     window.lastTime = "";
     window.mainTimer_Action(*window.mainTimer());

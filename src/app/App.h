@@ -11,4 +11,7 @@ public:
 };
 
 // The registered application object.
-AppObject* App();
+inline AppObject* App()
+{
+    return static_cast<AppObject*>(platform::_GetAppObject());
+}

@@ -1,6 +1,6 @@
 #include "catalogue/CatalogueTexts.h"
 
-#include "app/App.h"
+#include "platform/Application.h"
 #include "platform/Exceptions.h"
 #include "platform/FolderItem.h"
 #include "platform/TextStreams.h"
@@ -22,7 +22,7 @@ struct CachedText {
             return permaText;
         loaded = true;
 
-        platform::FolderItemPtr executable = notNil(App(), "App").ExecutableFile();
+        platform::FolderItemPtr executable = notNil(platform::_GetAppObject(), "App").ExecutableFile();
         platform::FolderItemPtr executableFolder = notNil(executable, "ExecutableFile").Parent();
         platform::FolderItemPtr contentsFolder = notNil(executableFolder, "executable's folder").Parent();
         platform::FolderItemPtr resources = notNil(contentsFolder, "application folder").Child("Resources");

@@ -1,10 +1,9 @@
 #include "clock/MainWindow.h"
 
 #include "app/MenuBar1.h"
-#include "catalogue/CatalogueLoading.h"
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
-#include "settings/PreferencesFile.h"
+#include "preferences_window/PrefWindow.h"
 
 using namespace platform;
 
@@ -90,13 +89,13 @@ void MainWindow::AddMenuHandlers(Window& window)
 
 void MainWindow::Event_Open()
 {
-    loadCatalogues(*this);
-    readPreferencesFile(*mainWindow());
+    loadCatalogues(catalogues);
+    readPreferencesFile(notNil(mainWindow(), "mainWindow").settings);
 }
 
 void MainWindow::Event_Close()
 {
-    writePreferencesFile(*mainWindow());
+    writePreferencesFile(notNil(mainWindow(), "mainWindow").settings);
     Quit(0);
 }
 
@@ -106,6 +105,12 @@ bool MainWindow::Event_MouseDown(int x, int y)
     (void)y;
     lastTime = "";
     return false;
+}
+
+bool MainWindow::_prefMenu_Action()
+{
+    notNil(prefWindow(), "prefWindow").ShowModal();
+    return true;
 }
 
 MenuItemPtr MainWindow::EditMenu() { return menuItemNamed<MenuItem>(MenuBar(), "EditMenu"); }

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "catalogue/Catalogues.h"
 #include "platform/Array.h"
 #include "platform/Controls.h"
+#include "platform/FolderItem.h"
 #include "platform/Menu.h"
 #include "platform/Strings.h"
 #include "platform/Window.h"
+#include "settings/UserSettings.h"
 
-#include <cstdint>
 #include <memory>
-
-using platform::Array;
-using platform::String;
 
 // The main window's 500 ms timer. It adds nothing to the framework's timer but its place in
 // the window.
@@ -26,24 +25,11 @@ public:
     MainWindow();
 
     // The minute last acted on, "HH:MM"; "00:00:00" before the first tick, "" after a click.
-    String lastTime = "00:00:00";
-
-    // The four catalogues, one line per element, replaced whole when the window opens.
-    Array<String> seiyuName = Array<String>(12);
-    Array<String> timeArray = Array<String>(1440);
-    Array<String> serifArray = Array<String>(96);
-    Array<String> alarmArray = Array<String>(24);
-
-    // The user's settings, in the order of the preferences file.
-    String alarmHour = "00";
-    String alarmMin = "00";
-    bool alarmCheck = false;
-    std::int32_t alarmVoice = 0;
-    Array<bool> nameCheck = Array<bool>(12, false); // element n-1: speaker n is on
-    std::int32_t voiceMode = 0;
-    // Whether the settings came from the preferences file (or its defaults) when the window
-    // opened; until then they are placeholders, which must never replace the file.
-    bool settingsRead = false;
+    platform::String lastTime = "00:00:00";
+    // Loaded when the window opens.
+    Catalogues catalogues;
+    // Read when the window opens; the settings dialog hands back a new copy on OK.
+    UserSettings settings;
 
     platform::Timer* mainTimer();
     void mainTimer_Action(platform::Timer& timer);
@@ -78,3 +64,12 @@ private:
 
 // The open main window, or a new one, constructed and shown.
 MainWindow* mainWindow();
+
+// The tick's catalogue scan: plays the clip once for every catalogue line of the minute whose
+// speaker is switched on. The last element is not examined: a catalogue ends with a line
+// break, and what follows the last break is empty. A speaker number that is not a whole number
+// from 1 to 13 is passed over.
+void playForEachMatchingEntry(const platform::Array<platform::String>& catalogue,
+                              const platform::String& minuteKey,
+                              const platform::Array<bool>& nameCheck,
+                              const platform::FolderItemPtr& clip);

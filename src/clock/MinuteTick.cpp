@@ -1,6 +1,4 @@
-#include "clock/MinuteTick.h"
-
-#include "catalogue/CatalogueEntries.h"
+#include "catalogue/Catalogues.h"
 #include "clock/DataBundle.h"
 #include "clock/MainWindow.h"
 #include "platform/Date.h"
@@ -66,17 +64,21 @@ void MainWindow::mainTimer_Action(Timer& timer)
     if (minutePhoto(dataFolder, minuteKey)->Exists())
         mainWindow()->setBackdrop(minutePhoto(dataFolder, minuteKey)->OpenAsPicture());
 
-    if (alarmCheck && Left(lastTime, 2) == alarmHour && Right(lastTime, 2) == alarmMin) {
-        Array<String>& alarms = mainWindow()->alarmArray;
-        if (!alarms.inBounds(alarmVoice))
+    if (settings.alarmCheck && Left(lastTime, 2) == settings.alarmHour && Right(lastTime, 2) == settings.alarmMin) {
+        const Array<String>& alarms = mainWindow()->catalogues.alarmArray;
+        if (!alarms.inBounds(settings.alarmVoice))
             return;
-        FolderItemPtr alarmSound = alarmSoundFile(dataFolder, catalogue::soundFileName(alarms(alarmVoice)));
+        FolderItemPtr alarmSound = alarmSoundFile(dataFolder, catalogue::soundFileName(alarms(settings.alarmVoice)));
         if (alarmSound->Exists())
             playIfOpened(alarmSound);
-    } else if ((voiceMode == serifAndTime || voiceMode == serifOnly) && isQuarterHour(Right(lastTime, 2))) {
+    } else if ((settings.voiceMode == serifAndTime || settings.voiceMode == serifOnly)
+               && isQuarterHour(Right(lastTime, 2))) {
         if (serifClip(dataFolder, minuteKey)->Exists())
-            playForEachMatchingEntry(serifArray, minuteKey, nameCheck, serifClip(dataFolder, minuteKey));
-    } else if ((voiceMode == serifAndTime || voiceMode == timeOnly) && timeClip(dataFolder, minuteKey)->Exists()) {
-        playForEachMatchingEntry(timeArray, minuteKey, nameCheck, timeClip(dataFolder, minuteKey));
+            playForEachMatchingEntry(catalogues.serifArray, minuteKey, settings.nameCheck,
+                                     serifClip(dataFolder, minuteKey));
+    } else if ((settings.voiceMode == serifAndTime || settings.voiceMode == timeOnly)
+               && timeClip(dataFolder, minuteKey)->Exists()) {
+        playForEachMatchingEntry(catalogues.timeArray, minuteKey, settings.nameCheck,
+                                 timeClip(dataFolder, minuteKey));
     }
 }

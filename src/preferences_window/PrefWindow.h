@@ -3,9 +3,9 @@
 #include "platform/Controls.h"
 #include "platform/Window.h"
 
-// The modal settings dialog. It keeps no settings of its own: Open copies the main window's
-// settings and catalogue names into the controls, OK copies the controls back, Cancel drops
-// them. Each showing is a new window.
+// The modal settings dialog. It keeps no settings of its own: Open shows a copy of the main
+// window's settings and the catalogue names in the controls, OK hands the edited copy back,
+// Cancel drops it. Each showing is a new window.
 //
 // It answers Layout, CreateControls and Open only. Having no Close handler is deliberate: a
 // window manager that draws a close button on the dialog anyway thereby gets Cancel.
@@ -51,3 +51,23 @@ private:
 
 // The open preferences window (also while it is being constructed), or a new one, constructed.
 PrefWindow* prefWindow();
+
+// A speaker's photo well: member `Index` of the control array "faceImage".
+class FaceImage : public platform::ImageWell {
+public:
+    // A member with that index, as the window makes all twelve.
+    void Constructor(int index);
+    // One further member made at run time: index 0, registered with its window, laid out as
+    // member 0.
+    void Constructor();
+};
+
+// A speaker's on/off box: member `Index` of the control array "nameCheck".
+class NameCheck : public platform::CheckBox {
+public:
+    // A member with that index, as the window makes all twelve.
+    void Constructor(int index);
+    // One further member made at run time: index 0, registered with its window, laid out and
+    // sized as member 0.
+    void Constructor();
+};

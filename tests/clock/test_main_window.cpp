@@ -48,8 +48,8 @@ TEST_F(MainWindowTest, IsTheOneImplicitInstanceUntilItCloses)
 TEST_F(MainWindowTest, KeepsItsStateInPlainProperties)
 {
     MainWindow* window = mainWindow();
-    EXPECT_EQ(window->nameCheck.Ubound(), 12);
-    EXPECT_FALSE(window->nameCheck(12));
+    EXPECT_EQ(window->settings.nameCheck.Ubound(), 12);
+    EXPECT_FALSE(window->settings.nameCheck(12));
     EXPECT_EQ(window->lastTime, "00:00:00");
     platform::Timer* timer = window->mainTimer();
     ASSERT_NE(timer, nullptr);

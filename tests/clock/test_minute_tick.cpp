@@ -4,7 +4,7 @@
 #include "support/TestRuntime.h"
 
 #include "clock/MainWindow.h"
-#include "clock/MinuteTick.h"
+#include "clock/MainWindow.h"
 #include "platform/Picture.h"
 
 #include <gtest/gtest.h>
@@ -266,7 +266,7 @@ TEST_F(MinuteTickTest, ADataFolderAddedWhileRunningIsUsedFromTheNextMinute)
     expectPlayed(nullptr);
     folder.copyData(kTimeFixture, "Sounds/Time/0701.mp3", "Vemra Dorat.app");
     folder.writeResource("ActTime.txt", "ignored: the catalogues are read once");
-    mainWindow()->nameCheck(12) = true; // 0701 names speaker 13, whose switch no file sets
+    mainWindow()->settings.nameCheck(12) = true; // 0701 names speaker 13, whose switch no file sets
     tickAt(7, 1);
     expectPlayed(&timeClip);
 }

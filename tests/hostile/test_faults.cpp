@@ -22,6 +22,8 @@
 #include <QFileInfo>
 
 using namespace vemra::test;
+using platform::Array;
+using platform::String;
 
 namespace {
 
@@ -150,7 +152,7 @@ TEST_F(FaultsTest, SettingsThatCannotBeSavedLeaveThePreviousFileWhole)
     const QString configFolder = QFileInfo(folder.prefsFilePath()).path();
     folder.writePrefs(previous);
     MainWindow* window = mainWindow();
-    window->voiceMode = 2;
+    window->settings.voiceMode = 2;
     {
         ScopedPermissions locked(configFolder, kReadOnlyFolder);
         window->Close();
@@ -180,13 +182,13 @@ TEST_F(FaultsTest, CataloguesThatCannotBeReadAreEmptyAndTheClockGoesOn)
         ScopedPermissions unreadable(folder.resourcesPath() + "/ActSerif.txt", {});
         window = mainWindow();
     }
-    EXPECT_TRUE(emptyCatalogue(window->timeArray));
-    EXPECT_TRUE(emptyCatalogue(window->seiyuName));
-    EXPECT_TRUE(emptyCatalogue(window->alarmArray));
+    EXPECT_TRUE(emptyCatalogue(window->catalogues.timeArray));
+    EXPECT_TRUE(emptyCatalogue(window->catalogues.seiyuName));
+    EXPECT_TRUE(emptyCatalogue(window->catalogues.alarmArray));
     if (permissions.enforced()) {
-        EXPECT_TRUE(emptyCatalogue(window->serifArray));
+        EXPECT_TRUE(emptyCatalogue(window->catalogues.serifArray));
     }
-    EXPECT_EQ(window->voiceMode, 2); // the settings were read after them
+    EXPECT_EQ(window->settings.voiceMode, 2); // the settings were read after them
     EXPECT_EQ(platform::testing::reportedErrors(), errorsBefore);
 
     tickAt(0, 1); // its clip exists, but no catalogue line names the minute
@@ -200,7 +202,7 @@ TEST_F(FaultsTest, AResourcesFolderThatIsAFileGivesEmptyCatalogues)
     QDir(folder.resourcesPath()).removeRecursively();
     folder.writeFile("vemraViewer/Resources", "not a folder");
     MainWindow* window = mainWindow();
-    for (const Array<String>* catalogue : {&window->seiyuName, &window->timeArray, &window->serifArray, &window->alarmArray})
+    for (const Array<String>* catalogue : {&window->catalogues.seiyuName, &window->catalogues.timeArray, &window->catalogues.serifArray, &window->catalogues.alarmArray})
         EXPECT_TRUE(emptyCatalogue(*catalogue));
     EXPECT_EQ(platform::testing::reportedErrors(), errorsBefore);
 }

@@ -19,6 +19,8 @@
 #include <QFileInfo>
 
 using namespace vemra::test;
+using platform::Array;
+using platform::String;
 
 namespace {
 
@@ -44,11 +46,11 @@ TEST_F(NonRegularFilesTest, CataloguesThatAreNotPlainFilesLoadAsEmptyAndTheRestS
     folder.writePrefs(preferencesText({.voiceMode = 2}));
 
     MainWindow* window = mainWindow();
-    EXPECT_TRUE(emptyCatalogue(window->timeArray));
-    EXPECT_TRUE(emptyCatalogue(window->serifArray));
-    EXPECT_TRUE(emptyCatalogue(window->alarmArray));
-    EXPECT_EQ(window->seiyuName(0), "1\tone\tphoto1");
-    EXPECT_EQ(window->voiceMode, 2); // the settings were read after the catalogues
+    EXPECT_TRUE(emptyCatalogue(window->catalogues.timeArray));
+    EXPECT_TRUE(emptyCatalogue(window->catalogues.serifArray));
+    EXPECT_TRUE(emptyCatalogue(window->catalogues.alarmArray));
+    EXPECT_EQ(window->catalogues.seiyuName(0), "1\tone\tphoto1");
+    EXPECT_EQ(window->settings.voiceMode, 2); // the settings were read after the catalogues
     EXPECT_EQ(platform::testing::reportedErrors(), errorsBefore);
 }
 

@@ -143,7 +143,7 @@ protected:
         ASSERT_TRUE(keepOpen);
 
         MainWindow* window = mainWindow();
-        window->voiceMode = voiceModeAt(hour); // as the preferences window's OK sets it
+        window->settings.voiceMode = voiceModeAt(hour); // as the preferences window's OK sets it
         std::vector<const Clip*> played;
         for (int minute = 0; minute < 60; ++minute) {
             const Clip* expected = expectedAt(hour, minute);

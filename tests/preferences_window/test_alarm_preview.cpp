@@ -14,6 +14,8 @@
 
 #include <QDir>
 
+using platform::Array;
+using platform::String;
 using vemra::test::AppFolder;
 using vemra::test::AudioCapture;
 using vemra::test::choosePreferences;
@@ -72,14 +74,14 @@ TEST_F(AlarmPreviewTest, PlaysTheRowSelectedNowToItsEndEvenAfterCancelWithTheAla
 {
     installSounds();
     MainWindow* clock = mainWindow();
-    ASSERT_FALSE(clock->alarmCheck);
+    ASSERT_FALSE(clock->settings.alarmCheck);
     EXPECT_TRUE(choosePreferences([](PrefWindow& dialog) {
         preview(dialog, 3);
         dialog.PushButton2()->push();
     }));
     ASSERT_TRUE(capture.collect()) << capture.describe();
     EXPECT_TRUE(capture.playedExactly(longTone(), 1)) << capture.describe();
-    EXPECT_EQ(clock->alarmVoice, 0);
+    EXPECT_EQ(clock->settings.alarmVoice, 0);
 }
 
 TEST_F(AlarmPreviewTest, TwoQuickPressesStartTwoPlaybacksAndNeitherIsCutOff)
@@ -139,14 +141,14 @@ TEST_F(AlarmPreviewTest, NoSelectionOrARowPastTheCataloguePlaysNothing)
 {
     installSounds();
     MainWindow* clock = mainWindow();
-    clock->alarmVoice = 99;
+    clock->settings.alarmVoice = 99;
     EXPECT_TRUE(choosePreferences([&](PrefWindow& dialog) {
         EXPECT_EQ(dialog.alarmVoicePopup()->ListIndex(), -1);
         dialog.PushButton3()->push();
 
         // The catalogue can only be shorter than the rows if it changed under the dialog.
         dialog.alarmVoicePopup()->setListIndex(20);
-        clock->alarmArray = Array<String>(std::vector<String>{"Bell\tbell.mp3"});
+        clock->catalogues.alarmArray = Array<String>(std::vector<String>{"Bell\tbell.mp3"});
         dialog.PushButton3()->push();
         dialog.PushButton2()->push();
     }));

@@ -8,8 +8,6 @@
 #include "clock/MainWindow.h"
 #include "platform/Controls.h"
 #include "platform/Testing.h"
-#include "preferences_window/FaceImage.h"
-#include "preferences_window/NameCheck.h"
 #include "preferences_window/PrefWindow.h"
 
 #include <gtest/gtest.h>

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QWidget>
 
+using platform::Array;
+using platform::String;
 using vemra::test::AppFolder;
 using vemra::test::choosePreferences;
 using vemra::test::percentEncodedCatalogue;
@@ -34,9 +36,9 @@ struct Settings {
 
     static Settings of(MainWindow& window)
     {
-        Settings settings{{}, window.alarmCheck, window.alarmHour, window.alarmMin, window.alarmVoice, window.voiceMode};
-        for (int i = 0; i <= window.nameCheck.Ubound(); ++i)
-            settings.nameCheck.push_back(window.nameCheck(i));
+        Settings settings{{}, window.settings.alarmCheck, window.settings.alarmHour, window.settings.alarmMin, window.settings.alarmVoice, window.settings.voiceMode};
+        for (int i = 0; i <= window.settings.nameCheck.Ubound(); ++i)
+            settings.nameCheck.push_back(window.settings.nameCheck(i));
         return settings;
     }
     bool operator==(const Settings&) const = default;
@@ -69,7 +71,7 @@ TEST_F(PrefWindowOkCancelTest, OkWithoutChangesWritesBackWhatWasShownAndNoFile)
 {
     folder.writePrefs(kStoredPrefs);
     MainWindow* clock = mainWindow();
-    clock->nameCheck(12) = true;
+    clock->settings.nameCheck(12) = true;
     const Settings before = Settings::of(*clock);
 
     EXPECT_TRUE(choosePreferences([](PrefWindow& dialog) { dialog.PushButton1()->push(); }));
@@ -98,7 +100,7 @@ TEST_F(PrefWindowOkCancelTest, OkAfterUntickingTheThirdSpeakerChangesThatSpeaker
     Settings expected = before;
     expected.nameCheck[2] = false;
     EXPECT_EQ(Settings::of(*clock), expected);
-    EXPECT_FALSE(clock->nameCheck(12)); // belongs to no box
+    EXPECT_FALSE(clock->settings.nameCheck(12)); // belongs to no box
 }
 
 TEST_F(PrefWindowOkCancelTest, OkStoresEveryEditedValueTheRowsTextsAndIndices)
@@ -111,12 +113,12 @@ TEST_F(PrefWindowOkCancelTest, OkStoresEveryEditedValueTheRowsTextsAndIndices)
         dialog.PushButton1()->push();
     }));
     for (int i = 0; i < 12; ++i)
-        EXPECT_FALSE(clock->nameCheck(i)) << i;
-    EXPECT_TRUE(clock->alarmCheck);
-    EXPECT_EQ(clock->alarmHour, "24");
-    EXPECT_EQ(clock->alarmMin, "59");
-    EXPECT_EQ(clock->alarmVoice, 23);
-    EXPECT_EQ(clock->voiceMode, 3);
+        EXPECT_FALSE(clock->settings.nameCheck(i)) << i;
+    EXPECT_TRUE(clock->settings.alarmCheck);
+    EXPECT_EQ(clock->settings.alarmHour, "24");
+    EXPECT_EQ(clock->settings.alarmMin, "59");
+    EXPECT_EQ(clock->settings.alarmVoice, 23);
+    EXPECT_EQ(clock->settings.voiceMode, 3);
 
     // ...and the next showing opens on them.
     EXPECT_TRUE(choosePreferences([](PrefWindow& dialog) {
@@ -160,13 +162,13 @@ TEST_F(PrefWindowOkCancelTest, ReturnPressesOkAndEscapePressesCancel)
         dialog.voiceMode()->setListIndex(2);
         QTest::keyClick(dialog.contentWidget()->window(), Qt::Key_Escape);
     }));
-    EXPECT_EQ(clock->voiceMode, 0);
+    EXPECT_EQ(clock->settings.voiceMode, 0);
 
     EXPECT_TRUE(choosePreferences([](PrefWindow& dialog) {
         dialog.voiceMode()->setListIndex(2);
         QTest::keyClick(dialog.contentWidget()->window(), Qt::Key_Return);
     }));
-    EXPECT_EQ(clock->voiceMode, 2);
+    EXPECT_EQ(clock->settings.voiceMode, 2);
 }
 
 TEST_F(PrefWindowOkCancelTest, AWindowManagersCloseButtonActsAsCancel)
@@ -184,19 +186,19 @@ TEST_F(PrefWindowOkCancelTest, AWindowManagersCloseButtonActsAsCancel)
 TEST_F(PrefWindowOkCancelTest, OkKeepsAStoredValueWhoseMenuWasLeftWithoutASelection)
 {
     MainWindow* clock = mainWindow();
-    clock->alarmHour = "31";
-    clock->alarmMin = "75";
-    clock->alarmVoice = 40;
-    clock->voiceMode = 9;
+    clock->settings.alarmHour = "31";
+    clock->settings.alarmMin = "75";
+    clock->settings.alarmVoice = 40;
+    clock->settings.voiceMode = 9;
     EXPECT_TRUE(choosePreferences([](PrefWindow& dialog) {
         QTest::mouseClick(dialog.alarmCheck()->widget(), Qt::LeftButton);
         dialog.PushButton1()->push();
     }));
-    EXPECT_TRUE(clock->alarmCheck);
-    EXPECT_EQ(clock->alarmHour, "31");
-    EXPECT_EQ(clock->alarmMin, "75");
-    EXPECT_EQ(clock->alarmVoice, 40);
-    EXPECT_EQ(clock->voiceMode, 9);
+    EXPECT_TRUE(clock->settings.alarmCheck);
+    EXPECT_EQ(clock->settings.alarmHour, "31");
+    EXPECT_EQ(clock->settings.alarmMin, "75");
+    EXPECT_EQ(clock->settings.alarmVoice, 40);
+    EXPECT_EQ(clock->settings.voiceMode, 9);
 
     // A row chosen in such a menu is stored as usual.
     EXPECT_TRUE(choosePreferences([](PrefWindow& dialog) {
@@ -204,27 +206,27 @@ TEST_F(PrefWindowOkCancelTest, OkKeepsAStoredValueWhoseMenuWasLeftWithoutASelect
         dialog.alarmMinPopup()->setListIndex(15);
         dialog.PushButton1()->push();
     }));
-    EXPECT_EQ(clock->voiceMode, 1);
-    EXPECT_EQ(clock->alarmMin, "15");
-    EXPECT_EQ(clock->alarmHour, "31");
+    EXPECT_EQ(clock->settings.voiceMode, 1);
+    EXPECT_EQ(clock->settings.alarmMin, "15");
+    EXPECT_EQ(clock->settings.alarmHour, "31");
 }
 
 TEST_F(PrefWindowOkCancelTest, OkWithAShortAlarmCatalogueStoresOnlyARowThatExists)
 {
     MainWindow* clock = mainWindow();
-    clock->alarmArray = Array<String>(std::vector<String>{"Bell\tbell.mp3", "Chime\tchime.mp3"});
-    clock->alarmVoice = 5;
+    clock->catalogues.alarmArray = Array<String>(std::vector<String>{"Bell\tbell.mp3", "Chime\tchime.mp3"});
+    clock->settings.alarmVoice = 5;
     EXPECT_TRUE(choosePreferences([](PrefWindow& dialog) {
         EXPECT_EQ(dialog.alarmVoicePopup()->ListCount(), 2);
         dialog.PushButton1()->push();
     }));
-    EXPECT_EQ(clock->alarmVoice, 5);
+    EXPECT_EQ(clock->settings.alarmVoice, 5);
 
     EXPECT_TRUE(choosePreferences([](PrefWindow& dialog) {
         dialog.alarmVoicePopup()->setListIndex(1);
         dialog.PushButton1()->push();
     }));
-    EXPECT_EQ(clock->alarmVoice, 1);
+    EXPECT_EQ(clock->settings.alarmVoice, 1);
 }
 
 } // namespace

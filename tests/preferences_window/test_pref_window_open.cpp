@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+using platform::Array;
+using platform::String;
 using vemra::test::AppFolder;
 using vemra::test::choosePreferences;
 using vemra::test::openPrefWindow;
@@ -118,7 +120,7 @@ TEST_F(PrefWindowOpenTest, AHandEditedFileOpensOnTheRowsOfItsValues)
     folder.writePrefs("seiyuOn/Off=1,0,1,1,0,1,1,1,1,1,1,0\r"
                       "alarmOn=1\ralarmHour=7\ralarmMin=5\ralarmVoice=23\rvoiceMode=3\r");
     MainWindow* clock = mainWindow();
-    ASSERT_EQ(clock->alarmHour, "7");
+    ASSERT_EQ(clock->settings.alarmHour, "7");
     whenShown([](PrefWindow& dialog) {
         const bool expected[12] = {true, false, true, true, false, true, true, true, true, true, true, false};
         for (int i = 0; i < 12; ++i) {
@@ -134,9 +136,9 @@ TEST_F(PrefWindowOpenTest, AHandEditedFileOpensOnTheRowsOfItsValues)
         EXPECT_EQ(dialog.voiceMode()->Text(), "なし");
     });
 
-    clock->alarmHour = "24";
-    clock->alarmMin = "59";
-    clock->voiceMode = 1;
+    clock->settings.alarmHour = "24";
+    clock->settings.alarmMin = "59";
+    clock->settings.voiceMode = 1;
     whenShown([](PrefWindow& dialog) {
         EXPECT_EQ(dialog.alarmHourPopup()->Text(), "24");
         EXPECT_EQ(dialog.alarmMinPopup()->Text(), "59");
@@ -154,10 +156,10 @@ TEST_F(PrefWindowOpenTest, AStoredValueThatNamesNoRowLeavesItsMenuWithoutASelect
     } cases[] = {{"25", "60", 24, 4}, {"-1", "-5", -1, -1}, {"99999999999", "7x", 1000000, 2147483647}};
     for (const auto& stored : cases) {
         SCOPED_TRACE(stored.hour);
-        clock->alarmHour = stored.hour;
-        clock->alarmMin = stored.minute;
-        clock->alarmVoice = stored.voice;
-        clock->voiceMode = stored.mode;
+        clock->settings.alarmHour = stored.hour;
+        clock->settings.alarmMin = stored.minute;
+        clock->settings.alarmVoice = stored.voice;
+        clock->settings.voiceMode = stored.mode;
         whenShown([&](PrefWindow& dialog) {
             EXPECT_EQ(dialog.alarmHourPopup()->ListIndex(), -1);
             EXPECT_EQ(dialog.alarmHourPopup()->Text(), "");
@@ -173,8 +175,8 @@ TEST_F(PrefWindowOpenTest, AStoredValueThatNamesNoRowLeavesItsMenuWithoutASelect
     }
 
     // An empty preferences file leaves empty hour and minute texts: no number there is row 0.
-    clock->alarmHour = "";
-    clock->alarmMin = "";
+    clock->settings.alarmHour = "";
+    clock->settings.alarmMin = "";
     whenShown([](PrefWindow& dialog) {
         EXPECT_EQ(dialog.alarmHourPopup()->Text(), "00");
         EXPECT_EQ(dialog.alarmMinPopup()->Text(), "00");
@@ -191,9 +193,9 @@ TEST_F(PrefWindowOpenTest, PhotosAreShownWhereTheirFilesExistAndNowhereElse)
     folder.writeData("escape.jpg", jpeg(70));               // outside Photos
     folder.writeData("Photos/face-6.jpg", "not a picture"); // exists, but is no JPEG
     MainWindow* clock = mainWindow();
-    clock->seiyuName(3) = "4\tSpeaker 4\t";            // no photo name: ".jpg" is looked for
-    clock->seiyuName(4) = "5\tSpeaker 5\t../escape";   // leads outside the photo folder
-    clock->seiyuName(6) = "7\tSpeaker 7\tface-7\textra"; // further fields are not read
+    clock->catalogues.seiyuName(3) = "4\tSpeaker 4\t";            // no photo name: ".jpg" is looked for
+    clock->catalogues.seiyuName(4) = "5\tSpeaker 5\t../escape";   // leads outside the photo folder
+    clock->catalogues.seiyuName(6) = "7\tSpeaker 7\tface-7\textra"; // further fields are not read
 
     whenShown([](PrefWindow& dialog) {
         auto widthOf = [&](int i) {
@@ -235,7 +237,7 @@ TEST_F(PrefWindowOpenTest, CaptionsAreConvertedForDisplayWhilePhotoNamesAreUsedA
 {
     folder.writeData("Photos/写真.jpg", jpeg(44));
     MainWindow* clock = mainWindow();
-    clock->seiyuName(2) = "3\tcaf\xE9\t写真";
+    clock->catalogues.seiyuName(2) = "3\tcaf\xE9\t写真";
     whenShown([](PrefWindow& dialog) {
         EXPECT_EQ(dialog.nameCheck(2)->Caption(), "caf\xEF\xBF\xBD"); // U+FFFD for the stray byte
         ASSERT_NE(dialog.faceImage(2)->Image(), nullptr);
@@ -246,9 +248,9 @@ TEST_F(PrefWindowOpenTest, CaptionsAreConvertedForDisplayWhilePhotoNamesAreUsedA
 TEST_F(PrefWindowOpenTest, ShortCataloguesShowEmptyCaptionsAndFewerRows)
 {
     MainWindow* clock = mainWindow();
-    clock->seiyuName = catalogue({"1\tOne\tface-1", "2\tTwo\tface-2", "3\tThree"});
-    clock->alarmArray = catalogue({"Bell\tbell.mp3", "Chime\tchime.mp3"});
-    clock->alarmVoice = 1;
+    clock->catalogues.seiyuName = catalogue({"1\tOne\tface-1", "2\tTwo\tface-2", "3\tThree"});
+    clock->catalogues.alarmArray = catalogue({"Bell\tbell.mp3", "Chime\tchime.mp3"});
+    clock->settings.alarmVoice = 1;
     whenShown([](PrefWindow& dialog) {
         EXPECT_EQ(dialog.nameCheck(1)->Caption(), "Two");
         EXPECT_EQ(dialog.nameCheck(2)->Caption(), "Three");
@@ -261,9 +263,9 @@ TEST_F(PrefWindowOpenTest, ShortCataloguesShowEmptyCaptionsAndFewerRows)
         EXPECT_EQ(dialog.alarmVoicePopup()->Text(), "Chime");
     });
 
-    clock->seiyuName = Array<String>();
-    clock->alarmArray = Array<String>();
-    clock->alarmVoice = 0;
+    clock->catalogues.seiyuName = Array<String>();
+    clock->catalogues.alarmArray = Array<String>();
+    clock->settings.alarmVoice = 0;
     whenShown([](PrefWindow& dialog) {
         EXPECT_EQ(dialog.nameCheck(0)->Caption(), "");
         EXPECT_EQ(dialog.alarmVoicePopup()->ListCount(), 0);
@@ -279,9 +281,9 @@ TEST_F(PrefWindowOpenTest, LongCataloguesShowOnlyTheFirstTwelveSpeakersAndTwenty
         speakers.push_back(std::to_string(n) + "\tS" + std::to_string(n) + "\tface");
     for (int k = 0; k < 40; ++k)
         voices.push_back("V" + std::to_string(k) + "\tv.mp3");
-    clock->seiyuName = catalogue(speakers);
-    clock->alarmArray = catalogue(voices);
-    clock->alarmVoice = 30;
+    clock->catalogues.seiyuName = catalogue(speakers);
+    clock->catalogues.alarmArray = catalogue(voices);
+    clock->settings.alarmVoice = 30;
     whenShown([](PrefWindow& dialog) {
         EXPECT_EQ(dialog.nameCheck(11)->Caption(), "S12");
         EXPECT_EQ(dialog.alarmVoicePopup()->ListCount(), 24);
@@ -294,9 +296,9 @@ TEST_F(PrefWindowOpenTest, EachOpeningShowsTheCataloguesAndSettingsAsTheyStandTh
 {
     MainWindow* clock = mainWindow();
     whenShown([](PrefWindow& dialog) { EXPECT_EQ(dialog.alarmVoicePopup()->List(1), "Voice 1"); });
-    clock->alarmArray(1) = "Gong\tgong.mp3";
-    clock->seiyuName(0) = "1\tIchiro\tface-1";
-    clock->nameCheck(0) = false;
+    clock->catalogues.alarmArray(1) = "Gong\tgong.mp3";
+    clock->catalogues.seiyuName(0) = "1\tIchiro\tface-1";
+    clock->settings.nameCheck(0) = false;
     whenShown([](PrefWindow& dialog) {
         EXPECT_EQ(dialog.alarmVoicePopup()->ListCount(), 24);
         EXPECT_EQ(dialog.alarmVoicePopup()->List(1), "Gong");

@@ -2,7 +2,7 @@
 
 #include "clock/MainWindow.h"
 #include "platform/Testing.h"
-#include "settings/PreferencesFile.h"
+#include "settings/UserSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +23,19 @@ const QByteArray kDefaultFile = "seiyuOn/Off=1,1,1,1,1,1,1,1,1,1,1,1\n"
                                 "alarmVoice=0\n"
                                 "voiceMode=0\n";
 
-std::vector<bool> speakers(MainWindow& window)
+std::vector<bool> speakers(const UserSettings& settings)
 {
     std::vector<bool> on;
-    for (int i = 0; i <= window.nameCheck.Ubound(); ++i)
-        on.push_back(window.nameCheck(i));
+    for (int i = 0; i <= settings.nameCheck.Ubound(); ++i)
+        on.push_back(settings.nameCheck(i));
     return on;
+}
+
+UserSettings readSettings()
+{
+    UserSettings settings;
+    readPreferencesFile(settings);
+    return settings;
 }
 
 std::vector<bool> firstSpeakersOn(int count)
@@ -39,20 +46,20 @@ std::vector<bool> firstSpeakersOn(int count)
     return on;
 }
 
-class PreferencesFileTest : public ::testing::Test {
+class UserSettingsTest : public ::testing::Test {
 protected:
     AppFolder folder;
 };
 
-TEST_F(PreferencesFileTest, FirstRunUsesTheDefaultsAndSavesThemByteForByte)
+TEST_F(UserSettingsTest, FirstRunUsesTheDefaultsAndSavesThemByteForByte)
 {
     MainWindow* window = mainWindow();
-    EXPECT_EQ(speakers(*window), firstSpeakersOn(12)); // element 12 stays off
-    EXPECT_FALSE(window->alarmCheck);
-    EXPECT_EQ(window->alarmHour, "00");
-    EXPECT_EQ(window->alarmMin, "00");
-    EXPECT_EQ(window->alarmVoice, 0);
-    EXPECT_EQ(window->voiceMode, 0);
+    EXPECT_EQ(speakers(window->settings), firstSpeakersOn(12)); // element 12 stays off
+    EXPECT_FALSE(window->settings.alarmCheck);
+    EXPECT_EQ(window->settings.alarmHour, "00");
+    EXPECT_EQ(window->settings.alarmMin, "00");
+    EXPECT_EQ(window->settings.alarmVoice, 0);
+    EXPECT_EQ(window->settings.voiceMode, 0);
 
     window->Close();
     EXPECT_EQ(folder.readPrefs(), kDefaultFile);
@@ -60,7 +67,7 @@ TEST_F(PreferencesFileTest, FirstRunUsesTheDefaultsAndSavesThemByteForByte)
     EXPECT_EQ(platform::testing::quitCode(), 0);
 }
 
-TEST_F(PreferencesFileTest, ReadsLinesByPositionAndOnlyAnExactOneCountsAsOn)
+TEST_F(UserSettingsTest, ReadsLinesByPositionAndOnlyAnExactOneCountsAsOn)
 {
     folder.writePrefs("seiyuOn/Off=1,0\r\n"
                       "alarmOn=01\r\n"
@@ -69,60 +76,60 @@ TEST_F(PreferencesFileTest, ReadsLinesByPositionAndOnlyAnExactOneCountsAsOn)
                       "x=5.9\r\n"
                       "anything=2=junk\r\n"
                       "extra=line\r\n");
-    MainWindow* window = mainWindow();
-    EXPECT_EQ(speakers(*window), firstSpeakersOn(1));
-    EXPECT_FALSE(window->alarmCheck);
-    EXPECT_EQ(window->alarmHour, "30");
-    EXPECT_EQ(window->alarmMin, "07");
-    EXPECT_EQ(window->alarmVoice, 5);
-    EXPECT_EQ(window->voiceMode, 2); // cut at the second "="
+    const UserSettings settings = readSettings();
+    EXPECT_EQ(speakers(settings), firstSpeakersOn(1));
+    EXPECT_FALSE(settings.alarmCheck);
+    EXPECT_EQ(settings.alarmHour, "30");
+    EXPECT_EQ(settings.alarmMin, "07");
+    EXPECT_EQ(settings.alarmVoice, 5);
+    EXPECT_EQ(settings.voiceMode, 2); // cut at the second "="
 }
 
-TEST_F(PreferencesFileTest, FlagsThatAreNotExactlyOneAreOff)
+TEST_F(UserSettingsTest, FlagsThatAreNotExactlyOneAreOff)
 {
     folder.writePrefs("seiyuOn/Off=01, 1,true,1,1 ,1,,1,1,1,1,1\nalarmOn= 1\n");
-    MainWindow* window = mainWindow();
+    const UserSettings settings = readSettings();
     std::vector<bool> expected = {false, false, false, true, false, true, false,
                                   true, true, true, true, true, false};
-    EXPECT_EQ(speakers(*window), expected);
-    EXPECT_FALSE(window->alarmCheck);
+    EXPECT_EQ(speakers(settings), expected);
+    EXPECT_FALSE(settings.alarmCheck);
 }
 
-TEST_F(PreferencesFileTest, AnEmptyFileIsNotTheDefaults)
+TEST_F(UserSettingsTest, AnEmptyFileIsNotTheDefaults)
 {
     folder.writePrefs("");
-    MainWindow* window = mainWindow();
-    EXPECT_EQ(speakers(*window), std::vector<bool>(13, false));
-    EXPECT_FALSE(window->alarmCheck);
-    EXPECT_EQ(window->alarmHour, "");
-    EXPECT_EQ(window->alarmMin, "");
-    EXPECT_EQ(window->alarmVoice, 0);
-    EXPECT_EQ(window->voiceMode, 0);
+    const UserSettings settings = readSettings();
+    EXPECT_EQ(speakers(settings), std::vector<bool>(13, false));
+    EXPECT_FALSE(settings.alarmCheck);
+    EXPECT_EQ(settings.alarmHour, "");
+    EXPECT_EQ(settings.alarmMin, "");
+    EXPECT_EQ(settings.alarmVoice, 0);
+    EXPECT_EQ(settings.voiceMode, 0);
 }
 
-TEST_F(PreferencesFileTest, ReadsOldMacLineEnds)
+TEST_F(UserSettingsTest, ReadsOldMacLineEnds)
 {
     folder.writePrefs("seiyuOn/Off=0,1,1,1,1,1,1,1,1,1,1,1\ralarmOn=1\ralarmHour=06\ralarmMin=45\ralarmVoice=23\rvoiceMode=3\r");
-    MainWindow* window = mainWindow();
-    EXPECT_FALSE(window->nameCheck(0));
-    EXPECT_TRUE(window->nameCheck(1));
-    EXPECT_TRUE(window->alarmCheck);
-    EXPECT_EQ(window->alarmHour, "06");
-    EXPECT_EQ(window->alarmMin, "45");
-    EXPECT_EQ(window->alarmVoice, 23);
-    EXPECT_EQ(window->voiceMode, 3);
+    const UserSettings settings = readSettings();
+    EXPECT_FALSE(settings.nameCheck(0));
+    EXPECT_TRUE(settings.nameCheck(1));
+    EXPECT_TRUE(settings.alarmCheck);
+    EXPECT_EQ(settings.alarmHour, "06");
+    EXPECT_EQ(settings.alarmMin, "45");
+    EXPECT_EQ(settings.alarmVoice, 23);
+    EXPECT_EQ(settings.voiceMode, 3);
 }
 
-TEST_F(PreferencesFileTest, EverySettingSurvivesARoundTrip)
+TEST_F(UserSettingsTest, EverySettingSurvivesARoundTrip)
 {
     MainWindow* window = mainWindow();
     for (int i = 0; i <= 11; ++i)
-        window->nameCheck(i) = i % 3 == 0;
-    window->alarmCheck = true;
-    window->alarmHour = "24";
-    window->alarmMin = "59";
-    window->alarmVoice = 17;
-    window->voiceMode = 1;
+        window->settings.nameCheck(i) = i % 3 == 0;
+    window->settings.alarmCheck = true;
+    window->settings.alarmHour = "24";
+    window->settings.alarmMin = "59";
+    window->settings.alarmVoice = 17;
+    window->settings.voiceMode = 1;
     window->Close();
     EXPECT_EQ(folder.readPrefs(), "seiyuOn/Off=1,0,0,1,0,0,1,0,0,1,0,0\n"
                                   "alarmOn=1\nalarmHour=24\nalarmMin=59\nalarmVoice=17\nvoiceMode=1\n");
@@ -130,15 +137,15 @@ TEST_F(PreferencesFileTest, EverySettingSurvivesARoundTrip)
 
     MainWindow* reopened = mainWindow();
     for (int i = 0; i <= 11; ++i)
-        EXPECT_EQ(reopened->nameCheck(i), i % 3 == 0) << i;
-    EXPECT_TRUE(reopened->alarmCheck);
-    EXPECT_EQ(reopened->alarmHour, "24");
-    EXPECT_EQ(reopened->alarmMin, "59");
-    EXPECT_EQ(reopened->alarmVoice, 17);
-    EXPECT_EQ(reopened->voiceMode, 1);
+        EXPECT_EQ(reopened->settings.nameCheck(i), i % 3 == 0) << i;
+    EXPECT_TRUE(reopened->settings.alarmCheck);
+    EXPECT_EQ(reopened->settings.alarmHour, "24");
+    EXPECT_EQ(reopened->settings.alarmMin, "59");
+    EXPECT_EQ(reopened->settings.alarmVoice, 17);
+    EXPECT_EQ(reopened->settings.voiceMode, 1);
 }
 
-TEST_F(PreferencesFileTest, AFileEditedWhileRunningIsOverwrittenAtClose)
+TEST_F(UserSettingsTest, AFileEditedWhileRunningIsOverwrittenAtClose)
 {
     MainWindow* window = mainWindow();
     folder.writePrefs("seiyuOn/Off=0,0,0,0,0,0,0,0,0,0,0,0\nalarmOn=1\n");
@@ -146,7 +153,7 @@ TEST_F(PreferencesFileTest, AFileEditedWhileRunningIsOverwrittenAtClose)
     EXPECT_EQ(folder.readPrefs(), kDefaultFile);
 }
 
-TEST_F(PreferencesFileTest, AMissingPreferencesFolderIsMade)
+TEST_F(UserSettingsTest, AMissingPreferencesFolderIsMade)
 {
     platform::testing::setPreferencesFolder((folder.root() + "/fresh/account/.config").toStdString());
     mainWindow()->Close();
@@ -155,7 +162,7 @@ TEST_F(PreferencesFileTest, AMissingPreferencesFolderIsMade)
     EXPECT_EQ(written.readAll(), kDefaultFile);
 }
 
-TEST_F(PreferencesFileTest, AFolderThatCannotBeMadeIsReportedAndTheClockDoesNotClaimSuccess)
+TEST_F(UserSettingsTest, AFolderThatCannotBeMadeIsReportedAndTheClockDoesNotClaimSuccess)
 {
     folder.writeFile("not-a-folder", "a file where the folder should be");
     platform::testing::setPreferencesFolder((folder.root() + "/not-a-folder/config").toStdString());
@@ -168,12 +175,12 @@ TEST_F(PreferencesFileTest, AFolderThatCannotBeMadeIsReportedAndTheClockDoesNotC
 }
 
 // A write that fails half-way (here: the file size limit) must leave the old file whole.
-TEST_F(PreferencesFileTest, AFailedWriteLeavesThePreviousFileWhole)
+TEST_F(UserSettingsTest, AFailedWriteLeavesThePreviousFileWhole)
 {
     const QByteArray previous = "seiyuOn/Off=1,1,1,1,1,1,1,1,1,1,1,0\nalarmOn=1\nalarmHour=07\nalarmMin=00\nalarmVoice=2\nvoiceMode=2\n";
     folder.writePrefs(previous);
     MainWindow* window = mainWindow();
-    window->alarmHour = "08";
+    window->settings.alarmHour = "08";
 
     struct rlimit saved {};
     getrlimit(RLIMIT_FSIZE, &saved);
@@ -189,7 +196,7 @@ TEST_F(PreferencesFileTest, AFailedWriteLeavesThePreviousFileWhole)
     EXPECT_FALSE(platform::testing::quitCalled());
 }
 
-TEST_F(PreferencesFileTest, AFileThatCannotBeOpenedIsReportedAndNotOverwritten)
+TEST_F(UserSettingsTest, AFileThatCannotBeOpenedIsReportedAndNotOverwritten)
 {
     QDir().mkpath(folder.prefsFilePath()); // exists, but cannot be opened as a file
     const int errorsBefore = platform::testing::reportedErrors();
@@ -203,10 +210,10 @@ TEST_F(PreferencesFileTest, AFileThatCannotBeOpenedIsReportedAndNotOverwritten)
     EXPECT_FALSE(platform::testing::quitCalled());
 }
 
-TEST_F(PreferencesFileTest, TheQuitItemSavesLikeTheCloseBox)
+TEST_F(UserSettingsTest, TheQuitItemSavesLikeTheCloseBox)
 {
     MainWindow* window = mainWindow();
-    window->voiceMode = 2;
+    window->settings.voiceMode = 2;
     QAction* quit = nullptr;
     for (QAction* action : window->contentWidget()->window()->findChildren<QAction*>())
         if (action->text() == QStringLiteral("終了"))

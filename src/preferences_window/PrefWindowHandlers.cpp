@@ -61,7 +61,9 @@ void PrefWindow::Event_Open()
     voiceMode()->setListIndex(settings.voiceMode);
 }
 
-// OK: the edited settings go back to the main window, which uses them from its next minute.
+// OK: the edited settings go back to the main window, which uses them from its next minute,
+// and are saved at once as well as when the clock closes, so that a session that ends without
+// closing the clock (the X server going away, a crash) keeps what the user confirmed.
 void PrefWindow::PushButton1_Action(platform::PushButton& /*button*/)
 {
     UserSettings chosen = theMainWindow().settings;
@@ -76,8 +78,14 @@ void PrefWindow::PushButton1_Action(platform::PushButton& /*button*/)
         chosen.alarmVoice = alarmVoicePopup()->ListIndex();
     if (hasSelectedRow(*voiceMode()))
         chosen.voiceMode = voiceMode()->ListIndex();
+    // Settings that could not be read at start-up become the user's own once every one of them
+    // comes from the dialog.
+    if (hasSelectedRow(*alarmHourPopup()) && hasSelectedRow(*alarmMinPopup())
+        && hasSelectedRow(*alarmVoicePopup()) && hasSelectedRow(*voiceMode()))
+        chosen.placeholder = false;
     theMainWindow().settings = chosen;
     Close();
+    writePreferencesFile(chosen);
 }
 
 void PrefWindow::PushButton2_Action(platform::PushButton& /*button*/)

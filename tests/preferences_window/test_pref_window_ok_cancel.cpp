@@ -3,6 +3,7 @@
 // dialog, a click or a key, and then the main window's settings or the preferences file.
 
 #include "support/AppFolder.h"
+#include "support/NonRegularFiles.h"
 #include "support/PreferencesDialog.h"
 
 #include "clock/MainWindow.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QTest>
 #include <QWidget>
 
@@ -67,7 +69,7 @@ protected:
     }
 };
 
-TEST_F(PrefWindowOkCancelTest, OkWithoutChangesWritesBackWhatWasShownAndNoFile)
+TEST_F(PrefWindowOkCancelTest, OkWithoutChangesWritesBackWhatWasShownAndSavesItAtOnce)
 {
     folder.writePrefs(kStoredPrefs);
     MainWindow* clock = mainWindow();
@@ -79,11 +81,54 @@ TEST_F(PrefWindowOkCancelTest, OkWithoutChangesWritesBackWhatWasShownAndNoFile)
     Settings expected = before;
     expected.alarmHour = "07"; // the row's text, not the hand-edited "7"
     EXPECT_EQ(Settings::of(*clock), expected);
-    EXPECT_EQ(folder.readPrefs(), kStoredPrefs); // the file waits for the main window to close
+    const QByteArray saved = "seiyuOn/Off=1,1,1,1,1,1,1,1,1,1,1,1\n"
+                             "alarmOn=0\nalarmHour=07\nalarmMin=30\nalarmVoice=2\nvoiceMode=1\n";
+    EXPECT_EQ(folder.readPrefs(), saved); // a kill now would lose nothing
 
     clock->Close();
     platform::testing::processEvents();
-    EXPECT_TRUE(folder.readPrefs().contains("alarmHour=07"));
+    EXPECT_EQ(folder.readPrefs(), saved);
+}
+
+// The file could not be read at start-up; once OK has set all six settings they are the
+// user's, and both OK and the close save them.
+TEST_F(PrefWindowOkCancelTest, SettingsThatCouldNotBeReadAreSavedOnceOkHasSetThemAll)
+{
+    vemra::test::makeNamedPipe(folder.prefsFilePath());
+    const int errors = platform::testing::reportedErrors();
+    MainWindow* clock = mainWindow();
+    ASSERT_EQ(platform::testing::reportedErrors(), errors + 1); // the pipe is not read
+
+    EXPECT_TRUE(choosePreferences([](PrefWindow& dialog) {
+        dialog.voiceMode()->setListIndex(2);
+        dialog.PushButton1()->push();
+    }));
+    const QByteArray chosen = "seiyuOn/Off=0,0,0,0,0,0,0,0,0,0,0,0\n"
+                              "alarmOn=0\nalarmHour=00\nalarmMin=00\nalarmVoice=0\nvoiceMode=2\n";
+    ASSERT_TRUE(QFileInfo(folder.prefsFilePath()).isFile()); // reading the pipe would wait for ever
+    EXPECT_EQ(folder.readPrefs(), chosen);
+
+    clock->Close();
+    EXPECT_TRUE(platform::testing::quitCalled());
+    EXPECT_EQ(folder.readPrefs(), chosen);
+}
+
+TEST_F(PrefWindowOkCancelTest, ASaveThatFailsAtOkIsReportedAndTheDialogStillHandsBackAndCloses)
+{
+    folder.writeFile("not-a-folder", "a file where the preferences folder should be");
+    platform::testing::setPreferencesFolder((folder.root() + "/not-a-folder/config").toStdString());
+    MainWindow* clock = mainWindow();
+    const int errors = platform::testing::reportedErrors();
+
+    PrefWindow* dialog = prefWindow();
+    dialog->voiceMode()->setListIndex(3);
+    dialog->PushButton1()->push();
+    platform::testing::processEvents();
+
+    EXPECT_EQ(vemra::test::openPrefWindow(), nullptr);
+    EXPECT_EQ(clock->settings.voiceMode, 3);
+    EXPECT_EQ(platform::testing::reportedErrors(), errors + 1);
+    EXPECT_NE(platform::testing::lastReportedError().find("IOException"), std::string::npos);
 }
 
 TEST_F(PrefWindowOkCancelTest, OkAfterUntickingTheThirdSpeakerChangesThatSpeakerOnly)

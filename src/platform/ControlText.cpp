@@ -1,7 +1,6 @@
 #include "platform/ControlText.h"
 
 #include "platform/Controls.h"
-#include "platform/ToolkitText.h"
 
 #include <QApplication>
 #include <QFont>

@@ -2,7 +2,6 @@
 
 #include "platform/ControlText.h"
 #include "platform/Exceptions.h"
-#include "platform/ToolkitText.h"
 
 #include <QWidget>
 

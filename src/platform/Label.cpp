@@ -1,7 +1,6 @@
 #include "platform/Controls.h"
 
 #include "platform/ControlText.h"
-#include "platform/ToolkitText.h"
 
 #include <QLabel>
 

@@ -1,7 +1,6 @@
 #include "platform/MenuBarView.h"
 
 #include "platform/MenuShortcut.h"
-#include "platform/ToolkitText.h"
 #include "platform/WindowHost.h"
 
 #include <QAction>

@@ -3,7 +3,6 @@
 #include "platform/ActionHandlerName.h"
 #include "platform/Application.h"
 #include "platform/ControlText.h"
-#include "platform/ToolkitText.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -247,4 +247,17 @@ String DecodeURLComponent(const String& text, TextEncoding /*encoding: the bytes
     return String(decoded.constData(), std::size_t(decoded.size()));
 }
 
+QString toQString(const String& text) { return QString::fromStdString(text); }
+String fromQString(const QString& text) { return text.toStdString(); }
+
+QString literalCaption(const String& text)
+{
+    return toQString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+String fromLiteralCaption(const QString& caption)
+{
+    return fromQString(QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&")));
+}
+
 } // namespace platform

@@ -6,7 +6,6 @@
 #include "platform/FrameworkState.h"
 #include "platform/Menu.h"
 #include "platform/MenuBarView.h"
-#include "platform/ToolkitText.h"
 #include "platform/WindowImpl.h"
 
 #include <QApplication>

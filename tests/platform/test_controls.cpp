@@ -289,18 +289,6 @@ TEST_F(ControlsTest, KeysNeverPressAButtonThatIsNeitherDefaultNorCancel)
     EXPECT_EQ(b.pressed, (std::vector<std::string>{"PushButton1"}));
 }
 
-TEST_F(ControlsTest, DisabledButtonsAreNotPressed)
-{
-    DialogButtons b;
-    ScriptedWindow* window = windowWith([&](ScriptedWindow& w) { addDialogButtons(w, b); });
-    for (platform::PushButton* button : {b.ok, b.cancel})
-        button->widget()->setEnabled(false);
-    QTest::keyClick(window->frame(), Qt::Key_Return);
-    QTest::keyClick(window->frame(), Qt::Key_Escape);
-    b.ok->push();
-    EXPECT_TRUE(b.pressed.empty());
-}
-
 TEST_F(ControlsTest, ExceptionInAButtonActionIsReportedWithTheButtonsName)
 {
     DialogButtons b;

@@ -158,12 +158,7 @@ int Len(const String& text)
     return count;
 }
 
-String ChrB(int code)
-{
-    if (code < 0 || code > 255)
-        return {};
-    return String(1, static_cast<char>(code));
-}
+String ChrB(int code) { return String(1, static_cast<char>(code)); }
 
 double Val(const String& text)
 {

@@ -95,8 +95,6 @@ void RectControl::setTextSize(float size)
     widget.setFont(font);
 }
 
-void RectControl::setTextUnit(int /*unit*/) {}
-
 void RectControl::_SetProperties(const ControlProperties& properties)
 {
     QWidget& widget = constructed<QWidget>(*this);

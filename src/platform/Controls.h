@@ -96,7 +96,7 @@ public:
     // control keeps the toolkit's default size.
     void setTextSize(float size);
     // Pixels are the only unit (the designer's 0, its default): this changes nothing.
-    void setTextUnit(int unit);
+    void setTextUnit(int /*unit*/) {}
 
     virtual void _SetProperties(const ControlProperties& properties);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Exceptions.h"
 #include "platform/Strings.h"
 #include "platform/Window.h"
 
@@ -17,7 +18,10 @@ class Picture;
 inline constexpr int kNotAnArrayMember = INT_MIN;
 
 // A control's designer properties, applied by _SetProperties. One table for every kind of
-// control: each kind applies the entries that belong to it and passes over the rest.
+// control. What takes effect: the place (Left, Top, Width, Height), TabIndex, TabStop,
+// TextFont, and each kind's own entries (Label: Text, TextColor; PopupMenu: InitialValue,
+// ListIndex; CheckBox: Caption; PushButton: Caption, Default, Cancel). The other entries are
+// the designer's record of defaults the controls have anyway.
 struct ControlProperties {
     String Name{};
     int Index = kNotAnArrayMember;
@@ -68,6 +72,9 @@ private:
     String name_;
 };
 
+// How an unhandled-exception report names a control's Action handler: "window.control.Action".
+String actionHandlerName(const Control& control, const char* kind);
+
 // A control with a place in the content area and a widget.
 class RectControl : public Control {
 public:
@@ -85,8 +92,11 @@ public:
     int TabIndex() const { return tabIndex_; }
     bool TabStop() const { return tabStop_; }
 
-    void setTextSize(float points);
-    void setTextUnit(int unit);
+    // Text size in pixels, as the sizes were designed on a 72-dpi desktop. Without it a
+    // control keeps the toolkit's default size.
+    void setTextSize(float size);
+    // Pixels are the only unit (the designer's 0, its default): this changes nothing.
+    void setTextUnit(int /*unit*/) {}
 
     virtual void _SetProperties(const ControlProperties& properties);
 
@@ -99,9 +109,6 @@ private:
     QWidget* widget_ = nullptr; // owned by the window's content widget
     int tabIndex_ = 0;
     bool tabStop_ = true;
-    float textSize_ = 0;         // 0: the toolkit's default size
-    int textUnit_ = 0;
-    int tabStopFocusPolicy_ = 0; // the widget's own focus policy, kept while it is a tab stop
 };
 
 class Label : public RectControl {
@@ -148,8 +155,8 @@ class PushButton : public RectControl {
 public:
     String Caption() const;
     void setCaption(const String& caption);
-    bool isDefault() const;
-    bool isCancel() const;
+    bool isDefault() const { return default_; }
+    bool isCancel() const { return cancel_; }
     // The Action handler, called under handleErrors when the button is pressed (a click, or
     // Return/Enter for the default button, Escape for the cancel button).
     void setAction(std::function<void(PushButton&)> action);

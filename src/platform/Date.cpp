@@ -22,13 +22,7 @@ std::function<Date()>& injectedClock()
 
 Date::Date()
 {
-    // A clock that itself asks for Date() (say, to shift the real time) gets the system time.
-    static bool readingClock = false;
-    if (const auto& clock = injectedClock(); clock && !readingClock) {
-        struct Reading {
-            Reading() { readingClock = true; }
-            ~Reading() { readingClock = false; }
-        } reading;
+    if (const auto& clock = injectedClock()) {
         *this = clock();
         return;
     }

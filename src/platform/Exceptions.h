@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace platform {
 
@@ -10,7 +11,10 @@ namespace platform {
 // one place of unhandled-exception handling (see Application.h), which reports them.
 class RuntimeException : public std::exception {
 public:
-    explicit RuntimeException(std::string message = {}, int errorNumber = 0);
+    explicit RuntimeException(std::string message = {}, int errorNumber = 0)
+        : Message(std::move(message)), ErrorNumber(errorNumber)
+    {
+    }
     const char* what() const noexcept override { return Message.c_str(); }
     virtual const char* className() const noexcept { return "RuntimeException"; }
 

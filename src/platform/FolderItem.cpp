@@ -1,7 +1,6 @@
 #include "platform/FolderItem.h"
 
 #include "platform/Picture.h"
-#include "platform/RegularFile.h"
 #include "platform/TextStreams.h"
 
 #include <QDir>
@@ -9,6 +8,10 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <utility>
 
@@ -24,7 +27,38 @@ bool isSafeChildName(const String& name)
            && name.find('\0') == String::npos;
 }
 
+// Opens the file for reading only when it is a regular file (after following links); nil
+// otherwise. A named pipe, a device or a socket is never opened for reading: opening a pipe
+// waits for a writer, and a device such as /dev/zero never ends. The type is tested on the
+// opened file itself, so nothing can be swapped in between the test and the read.
+std::unique_ptr<QFile> openRegularFile(const String& nativePath)
+{
+    // Non-blocking, so that opening a pipe returns at once; it stays non-blocking, which
+    // changes nothing for a regular file.
+    const int fd = ::open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return nullptr;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    auto file = std::make_unique<QFile>(toQtPath(nativePath));
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return nullptr;
+    }
+    return file;
+}
+
 } // namespace
+
+Picture::Picture(const QImage& image) : image_(std::make_unique<QImage>(image)) {}
+Picture::~Picture() = default;
+
+int Picture::Width() const { return image_->width(); }
+int Picture::Height() const { return image_->height(); }
+const QImage& Picture::image() const { return *image_; }
 
 FolderItem::FolderItem(String path, bool usable) : path_(std::move(path)), usable_(usable)
 {
@@ -61,15 +95,6 @@ FolderItemPtr FolderItem::Parent() const
 }
 
 bool FolderItem::Exists() const { return usable_ && QFileInfo::exists(toQtPath(path_)); }
-
-bool FolderItem::Directory() const { return usable_ && QFileInfo(toQtPath(path_)).isDir(); }
-
-String FolderItem::Name() const
-{
-    if (!usable_ || path_ == "/")
-        return {};
-    return path_.substr(path_.rfind('/') + 1);
-}
 
 String FolderItem::NativePath() const { return path_; }
 

@@ -27,8 +27,6 @@ public:
     FolderItemPtr Parent() const;
 
     bool Exists() const;
-    bool Directory() const;
-    String Name() const;
     String NativePath() const;
 
     // Nil when the item is missing, not a regular file (a folder, a pipe, a device), larger
@@ -46,9 +44,9 @@ private:
     bool usable_ = true; // false for names that may never exist (see Child)
 };
 
-// The item of a relative path, resolved against the folder that holds the application
-// folder (the neighbours of an application bundle). pathType 0 is the native form.
-FolderItemPtr GetFolderItem(const String& relativePath, int pathType = 0);
+// The item of that name (see Child) in the folder that holds the application folder (the
+// neighbours of an application bundle). pathType 0, the native form, is the only one.
+FolderItemPtr GetFolderItem(const String& name, int pathType = 0);
 
 namespace SpecialFolder {
 // The user's preferences folder: $XDG_CONFIG_HOME, else ~/.config.

@@ -4,27 +4,10 @@
 
 namespace platform {
 
-namespace {
-
-bool contains(const MenuItem& tree, const MenuItem* item)
-{
-    for (int i = 0; i < tree.Count(); ++i) {
-        const MenuItemPtr child = tree.Item(i);
-        if (child.get() == item || (child != nullptr && contains(*child, item)))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 void MenuItem::Append(MenuItemPtr item)
 {
     if (item == nullptr)
         throw NilObjectException("cannot append a nil menu item");
-    // An item inside itself would make every walk of the tree endless.
-    if (item.get() == this || contains(*item, this))
-        throw RuntimeException("a menu item cannot contain itself");
     children_.push_back(std::move(item));
 }
 

@@ -11,7 +11,8 @@ class MenuItem;
 using MenuItemPtr = std::shared_ptr<MenuItem>;
 
 // One item of a menu tree: a menu bar holds menus, a menu holds entries. An item whose Text
-// is "-" is a separator. KeyboardShortcut uses the notation "Cmd+Q"; on Linux Cmd is Ctrl.
+// is "-" is a separator. KeyboardShortcut is "Cmd+<key>" or "" for none; on Linux Cmd is Ctrl.
+// An entry shows enabled when something takes it, which is what AutoEnable asks for.
 class MenuItem {
 public:
     MenuItem() = default;

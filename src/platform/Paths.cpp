@@ -28,8 +28,6 @@ FolderItemPtr executableFile()
 {
     if (!injectedExecutableFile().empty())
         return FolderItem::fromNativePath(injectedExecutableFile());
-    if (QCoreApplication::instance() == nullptr)
-        return FolderItem::fromNativePath({});
     return FolderItem::fromNativePath(fromQtPath(QCoreApplication::applicationFilePath()));
 }
 
@@ -46,20 +44,9 @@ FolderItemPtr applicationNeighbourhood()
 
 FolderItemPtr Application::ExecutableFile() const { return executableFile(); }
 
-FolderItemPtr GetFolderItem(const String& relativePath, int pathType)
+FolderItemPtr GetFolderItem(const String& name, int /*pathType: 0, the native form*/)
 {
-    if (pathType != 0)
-        return FolderItem::fromNativePath({});
-
-    // Each step goes through Child, so "..", NUL bytes and the like give an item that never
-    // exists instead of a way out. Empty steps ("a//b", a leading or trailing "/") are skipped.
-    FolderItemPtr item = applicationNeighbourhood();
-    const Array<String> steps = Split(relativePath, "/");
-    for (int i = 0; i <= steps.Ubound(); ++i) {
-        if (!steps(i).empty())
-            item = item->Child(steps(i));
-    }
-    return item;
+    return applicationNeighbourhood()->Child(name);
 }
 
 FolderItemPtr SpecialFolder::Preferences()

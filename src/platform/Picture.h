@@ -6,7 +6,8 @@ class QImage;
 
 namespace platform {
 
-// A decoded picture (JPEG and the other formats Qt reads).
+// A decoded picture (JPEG and the other formats Qt reads), made by FolderItem::OpenAsPicture.
+// Its few members are defined next to that function, in FolderItem.cpp.
 class Picture {
 public:
     explicit Picture(const QImage& image);

@@ -158,12 +158,7 @@ int Len(const String& text)
     return count;
 }
 
-String ChrB(int code)
-{
-    if (code < 0 || code > 255)
-        return {};
-    return String(1, static_cast<char>(code));
-}
+String ChrB(int code) { return String(1, static_cast<char>(code)); }
 
 double Val(const String& text)
 {
@@ -245,6 +240,19 @@ String DecodeURLComponent(const String& text, TextEncoding /*encoding: the bytes
     }
     const QByteArray decoded = QByteArray::fromPercentEncoding(escaped);
     return String(decoded.constData(), std::size_t(decoded.size()));
+}
+
+QString toQString(const String& text) { return QString::fromStdString(text); }
+String fromQString(const QString& text) { return text.toStdString(); }
+
+QString literalCaption(const String& text)
+{
+    return toQString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+String fromLiteralCaption(const QString& caption)
+{
+    return fromQString(QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&")));
 }
 
 } // namespace platform

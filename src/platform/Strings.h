@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+class QString;
+
 namespace platform {
 
 // Texts are byte strings, normally UTF-8. Catalogue texts are kept byte for byte as read;
@@ -53,5 +55,12 @@ String ConvertEncoding(const String& text, TextEncoding encoding);
 // A "%" not followed by two hexadecimal digits stays as it is, "+" stays "+", and the decoded
 // bytes are kept exactly (bytes that are not UTF-8 survive until ConvertEncoding).
 String DecodeURLComponent(const String& text, TextEncoding encoding);
+
+// For the platform's own code: texts to and from the toolkit's.
+QString toQString(const String& text);
+String fromQString(const QString& text);
+// Buttons and menus read "&" as a mnemonic marker: these keep every "&" literal.
+QString literalCaption(const String& text);
+String fromLiteralCaption(const QString& caption);
 
 } // namespace platform

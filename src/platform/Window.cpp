@@ -5,33 +5,38 @@
 #include "platform/Exceptions.h"
 #include "platform/FrameworkState.h"
 #include "platform/Menu.h"
-#include "platform/MenuBarView.h"
-#include "platform/ToolkitText.h"
-#include "platform/WindowImpl.h"
+#include "platform/WindowWidgets.h"
 
-#include <QApplication>
 #include <QEventLoop>
-#include <QMenuBar>
 #include <QWidget>
 
 #include <algorithm>
+#include <map>
 
 namespace platform {
 
-namespace {
+struct Window::Impl {
+    String className;
+    int placement = 0;
+    std::shared_ptr<Picture> backdrop;
+    std::shared_ptr<platform::MenuBar> menuBar;
+    WindowWidgets widgets;
+    std::vector<std::unique_ptr<Control>> owned;
+    std::vector<Control*> registered; // in registration order
+    std::map<String, std::function<bool()>> menuHandlers;
+    std::vector<QEventLoop*> modalLoops;
+    QObject* deletion = nullptr; // pending deleteLater of this window
+    bool constructed = false;
+    bool closing = false;
+    bool closed = false;
+    // Expires when the window is deleted; lets code that may outlive it tell.
+    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 
-QString titleText(const String& title)
-{
-    // "[*]" is the toolkit's placeholder for a modified mark; "[*][*]" shows it literally.
-    return toQString(title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-}
-
-} // namespace
+    String handlerName(const char* event) const { return className + "." + event; }
+};
 
 Window::Window(String className) : d(std::make_unique<Impl>())
 {
-    if (QApplication::instance() == nullptr)
-        RuntimeInit();
     d->className = std::move(className);
     d->widgets = makeWindowWidgets(*this);
     framework::windowCreated(this);
@@ -70,7 +75,6 @@ void Window::Constructor()
         return;
 
     // Keyboard focus moves through the tab stops in TabIndex order.
-    std::vector<QWidget*> chain;
     std::vector<RectControl*> controls;
     for (Control* control : d->registered)
         if (auto* rect = dynamic_cast<RectControl*>(control))
@@ -83,20 +87,16 @@ void Window::Constructor()
     if (!controls.empty())
         controls.front()->widget()->setFocus(Qt::TabFocusReason);
 
-    refreshMenuBarWidget(d->menuBarWidget);
-    if (d->properties.Visible)
-        showFrame(d->widgets, d->properties.Placement);
+    if (d->menuBar != nullptr)
+        installMenuBar(d->widgets, *this, *d->menuBar);
+    showFrame(d->widgets, d->placement);
 }
 
 const String& Window::className() const { return d->className; }
 
-String Window::Title() const { return d->title; }
+String Window::Title() const { return fromQString(d->widgets.frame->windowTitle()); }
 
-void Window::setTitle(const String& title)
-{
-    d->title = title;
-    d->widgets.frame->setWindowTitle(titleText(title));
-}
+void Window::setTitle(const String& title) { d->widgets.frame->setWindowTitle(toQString(title)); }
 
 std::shared_ptr<Picture> Window::Backdrop() const { return d->backdrop; }
 
@@ -108,25 +108,12 @@ void Window::setBackdrop(std::shared_ptr<Picture> picture)
 
 std::shared_ptr<platform::MenuBar> Window::MenuBar() const { return d->menuBar; }
 
-void Window::setMenuBar(std::shared_ptr<platform::MenuBar> menuBar)
-{
-    d->menuBar = std::move(menuBar);
-    d->menuBarWidget = d->menuBar != nullptr ? makeMenuBarWidget(*this, *d->menuBar) : nullptr;
-    installMenuBarWidget(d->widgets, d->menuBarWidget, d->properties.MenuBarVisible);
-}
+void Window::setMenuBar(std::shared_ptr<platform::MenuBar> menuBar) { d->menuBar = std::move(menuBar); }
 
 void Window::ShowModal()
 {
     if (d->closed || framework::quitRequested())
         return;
-    QWidget* frame = d->widgets.frame;
-    if (frame->windowModality() != Qt::ApplicationModal) {
-        frame->hide();
-        frame->setWindowModality(Qt::ApplicationModal);
-    }
-    if (!frame->isVisible())
-        showFrame(d->widgets, d->properties.Placement);
-
     const std::weak_ptr<bool> alive = d->alive;
     QEventLoop loop;
     d->modalLoops.push_back(&loop);
@@ -171,13 +158,9 @@ bool Window::isVisible() const { return d->widgets.frame->isVisible(); }
 
 void Window::_SetProperties(const WindowProperties& properties)
 {
-    d->properties = properties;
+    d->placement = properties.Placement;
     setTitle(properties.Title);
     applyWindowProperties(d->widgets, properties);
-    if (d->constructed && !d->closed && properties.Visible && !d->widgets.frame->isVisible())
-        showFrame(d->widgets, properties.Placement);
-    if (!properties.Visible)
-        d->widgets.frame->hide();
 }
 
 void Window::addControl(const String& name, Control* control)
@@ -187,11 +170,7 @@ void Window::addControl(const String& name, Control* control)
     control->_setName(name);
     if (auto* rect = dynamic_cast<RectControl*>(control); rect != nullptr && rect->widget() != nullptr)
         rect->widget()->setObjectName(toQString(name));
-    if (control->Window() == nullptr)
-        control->_setWindow(this);
-    auto& registered = d->registered;
-    if (std::find(registered.begin(), registered.end(), control) == registered.end())
-        registered.push_back(control);
+    d->registered.push_back(control);
 }
 
 Control* Window::controlByName(const String& name) const
@@ -213,7 +192,6 @@ Control* Window::controlByNameIndex(const String& name, int index) const
 void Window::addMenuHandler(const String& itemName, std::function<bool()> handler)
 {
     d->menuHandlers[itemName] = std::move(handler);
-    refreshMenuBarWidget(d->menuBarWidget);
 }
 
 QWidget* Window::contentWidget() const { return d->widgets.content; }
@@ -231,6 +209,48 @@ Window* _GetImplicitWindow(const String& className)
         if ((*it)->className() == className)
             return *it;
     return nullptr;
+}
+
+// --- from the widgets back to the window ---------------------------------------------------
+
+void WindowHost::mouseDown(Window& window, int x, int y)
+{
+    if (window.d->closed)
+        return;
+    handleErrors(window.d->handlerName("MouseDown").c_str(), [&] { window.Event_MouseDown(x, y); });
+}
+
+void WindowHost::closeBox(Window& window) { window.Close(); }
+
+bool WindowHost::pressButton(Window& window, bool defaultButton)
+{
+    for (Control* control : window.d->registered) {
+        auto* button = dynamic_cast<PushButton*>(control);
+        if (button != nullptr && (defaultButton ? button->isDefault() : button->isCancel())) {
+            button->push();
+            return true;
+        }
+    }
+    return false;
+}
+
+void WindowHost::chooseMenuItem(Window& window, const MenuItemPtr& item)
+{
+    if (window.d->closed)
+        return;
+    const auto handler = window.d->menuHandlers.find(item->Name);
+    if (handler != window.d->menuHandlers.end()) {
+        const std::function<bool()> action = handler->second; // the handler may rebind itself
+        handleErrors((window.d->className + "." + item->Name + " menu handler").c_str(),
+                     [&action] { (void)action(); });
+    } else if (dynamic_cast<const QuitMenuItem*>(item.get()) != nullptr) {
+        handleErrors("the quit menu item", [] { framework::quitAction(); });
+    }
+}
+
+bool WindowHost::takesMenuItem(const Window& window, const MenuItem& item)
+{
+    return window.d->menuHandlers.count(item.Name) > 0 || dynamic_cast<const QuitMenuItem*>(&item) != nullptr;
 }
 
 } // namespace platform

@@ -19,13 +19,16 @@ struct Color {
     std::uint8_t red = 0, green = 0, blue = 0;
 };
 
-// A window's designer properties, applied by Window::_SetProperties. Width and Height are
-// the content area below the menu bar.
+// A window's designer properties, applied by Window::_SetProperties. What takes effect: the
+// content area's fixed Width and Height below the menu bar, Frame (0 a document window, 1 a
+// modal dialog), Placement (0 where the system puts it, 1 centred over the window in front),
+// Title and CloseButton. The other entries are the designer's record of defaults the window
+// has anyway: it is visible, not resizable, without back colour, zoom or minimise buttons.
 struct WindowProperties {
     int Placement = 0;
     int Width = 0, Height = 0;
     int MinWidth = 64, MinHeight = 64, MaxWidth = 32000, MaxHeight = 32000;
-    int Frame = 0;                 // 0 document window, 1 modal dialog
+    int Frame = 0;
     bool Composite = false;
     bool HasBackColor = false;
     Color BackColor{255, 255, 255};
@@ -56,8 +59,8 @@ public:
     Window& operator=(const Window&) = delete;
 
     // The framework's window constructor: raises Layout, CreateControls, AddMenuHandlers and
-    // Open in this order, puts the controls in the focus chain by TabIndex, then shows the
-    // window when its Visible property is true.
+    // Open in this order, puts the controls in the focus chain by TabIndex, shows the menu
+    // bar with the items something takes in this window enabled, then shows the window.
     void Constructor();
 
     const String& className() const;
@@ -69,11 +72,12 @@ public:
     std::shared_ptr<Picture> Backdrop() const;
     void setBackdrop(std::shared_ptr<Picture> picture);
 
-    // The bar shown above the content area.
+    // The bar shown above the content area; set it before Constructor() shows the window.
     std::shared_ptr<platform::MenuBar> MenuBar() const;
     void setMenuBar(std::shared_ptr<platform::MenuBar> menuBar);
 
-    // Shows the window modally and returns once it has closed.
+    // Runs the event loop until the window has closed (or the application quits). A dialog
+    // (Frame 1) is shown and modal from Constructor() on.
     void ShowModal();
     // Raises the Close event, then closes the window; closing is never cancelled.
     void Close();
@@ -99,6 +103,7 @@ public:
     Control* controlByNameIndex(const String& name, int index) const;
 
     // Binds, for this window, the menu item of that name to a handler; true means handled.
+    // Bound in AddMenuHandlers, before the bar is shown.
     void addMenuHandler(const String& itemName, std::function<bool()> handler);
 
     // For the platform's controls: the widget that holds the content area.

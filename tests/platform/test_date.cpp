@@ -46,13 +46,3 @@ TEST_F(DateClock, ResettingTheClockGivesLocalTime)
     EXPECT_GE(now.Month, 1);
     EXPECT_LE(now.Hour, 23);
 }
-
-TEST_F(DateClock, ClockMayShiftTheSystemTime)
-{
-    platform::testing::setClock([] {
-        Date real; // the system time, not this clock again
-        real.Hour = 7;
-        return real;
-    });
-    EXPECT_EQ(Date().Hour, 7);
-}

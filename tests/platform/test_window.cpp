@@ -29,13 +29,6 @@ TEST_F(WindowTest, ConstructionRaisesItsEventsInOrderAndShowsTheWindow)
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(WindowTest, InvisibleWindowIsConstructedButNotShown)
-{
-    ScriptedWindow* window = openScripted([](ScriptedWindow& w) { w.properties.Visible = false; });
-    EXPECT_TRUE(window->isOpen());
-    EXPECT_FALSE(window->isVisible());
-}
-
 TEST_F(WindowTest, WindowIsItsOwnImplicitInstanceFromOpenUntilItHasClosed)
 {
     Window* seenInLayout = nullptr;
@@ -228,18 +221,6 @@ TEST_F(WindowTest, ShowModalReturnsOnceTheWindowHasClosed)
     dialog->ShowModal();
     EXPECT_EQ(log->back(), "Close");
     EXPECT_EQ(implicitScripted(), nullptr);
-}
-
-TEST_F(WindowTest, ShowModalOfADocumentWindowMakesItModal)
-{
-    ScriptedWindow* window = openScripted();
-    bool wasModal = false;
-    QTimer::singleShot(10, [&] {
-        wasModal = window->frame()->windowModality() == Qt::ApplicationModal && window->isVisible();
-        window->Close();
-    });
-    window->ShowModal();
-    EXPECT_TRUE(wasModal);
 }
 
 TEST_F(WindowTest, ShowModalReturnsAtQuitWithTheWindowStillOpen)

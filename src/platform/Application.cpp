@@ -3,6 +3,7 @@
 #include "platform/Exceptions.h"
 #include "platform/FrameworkState.h"
 #include "platform/Menu.h"
+#include "platform/QuitSignals.h"
 #include "platform/Window.h"
 
 #include <QApplication>
@@ -42,6 +43,7 @@ void RuntimeInit()
     QCoreApplication::setApplicationName(QStringLiteral("vemraViewer"));
     // The framework decides itself when the last window's closing ends the application.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    framework::installQuitSignals();
 }
 
 void _RunFrameworkInitialization(void (*startup)())

@@ -26,7 +26,9 @@ private:
 };
 
 // Start-up and end of the framework, in the order the program entry calls them.
-void RuntimeInit();                                   // first call of the program
+void RuntimeInit();                                   // first call of the program; from here on
+                                                      // SIGTERM, SIGINT and SIGHUP end it as its
+                                                      // quit item does
 void _RunFrameworkInitialization(void (*startup)());  // calls startup once, under handleErrors
 int _RuntimeRun();                                    // the event loop; returns at quit
 void releaseFrameworkState();                        // the framework's lists of windows

@@ -7,7 +7,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
 #include <utility>
+
+#include <unistd.h>
 
 namespace platform {
 
@@ -28,6 +32,26 @@ IOException tooLarge(const String& path)
     return IOException("cannot read " + path + ": more than " + std::to_string(kLargestTextFile)
                            + " bytes",
                        int(QFileDevice::ReadError));
+}
+
+// QSaveFile::commit() ignores a failed sync and a failed close and puts the new file in place
+// anyway, although both say that what was written may never reach the disk (an I/O error, a
+// full disk or quota on a network file system). So both are checked here, before the commit.
+// Returns 0, or the errno of the failure.
+int syncToDisk(const QSaveFile& file)
+{
+    const int descriptor = file.handle();
+    // EINVAL, ENOTSUP and ENOSYS come from file systems that have nothing to sync.
+    if (::fsync(descriptor) != 0 && errno != EINVAL && errno != ENOTSUP && errno != ENOSYS)
+        return errno;
+    // Closing a duplicate runs the file system's close-time flush, where network file systems
+    // report their write errors, and leaves the file open for the commit.
+    const int duplicate = ::dup(descriptor);
+    if (duplicate < 0)
+        return errno;
+    if (::close(duplicate) != 0)
+        return errno;
+    return 0;
 }
 
 } // namespace
@@ -138,6 +162,12 @@ void TextOutputStream::Close()
 {
     if (!file_ || !file_->isOpen())
         return;
+    if (const int error = syncToDisk(*file_); error != 0) {
+        file_->cancelWriting();
+        file_->commit(); // removes the new file; the old one stays as it was
+        throw IOException("cannot save " + file_->fileName().toStdString() + ": " + std::strerror(error),
+                          int(QFileDevice::WriteError));
+    }
     const bool committed = file_->commit();
     if (!committed)
         throw IOException(describe(*file_, "cannot save"), int(file_->error()));

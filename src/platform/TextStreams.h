@@ -49,7 +49,8 @@ public:
 
     // Writes the text and a line feed. Raises IOException on failure.
     void WriteLine(const String& text);
-    // Commits the file into place. Raises IOException on failure (the old file stays).
+    // Syncs the file to disk and commits it into place. Raises IOException when any of it
+    // fails, a failed sync or close included (the old file stays).
     void Close();
 
     explicit TextOutputStream(std::unique_ptr<QSaveFile> file);

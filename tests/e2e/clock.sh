@@ -28,7 +28,7 @@ start_display "$work" || give_up "start Xvfb and openbox"
 
 start_app "$work"
 time_pattern='^[0-9]{2}:[0-9]{2}:[0-9]{2}$'
-window=$(find_window "$APP_PID" "$time_pattern" 60) || give_up "a window titled HH:MM:SS appears"
+window=$(find_window "$APP_PID" "$time_pattern" 240) || give_up "a window titled HH:MM:SS appears"
 pass "a window titled HH:MM:SS appears"
 
 # --- The title clock -------------------------------------------------------------------------
@@ -40,13 +40,13 @@ title_moved_on() {
     now=$(window_title "$window")
     title_is_time "$now" && [ "$now" != "$first_title" ] && [ "$now" != 00:00:00 ]
 }
-check "the title moves on as a clock (HH:MM:SS)" wait_until 10 title_moved_on
+check "the title moves on as a clock (HH:MM:SS)" wait_until 40 title_moved_on
 title_near_local_time() {
     local shown diff
     shown=$(window_title "$window")
     diff=$((($(seconds_of "$shown") - $(seconds_of "$(date +%H:%M:%S)") + 86400) % 86400))
     # The title is redrawn every half second; allow for a busy machine.
-    [ "$diff" -le 10 ] || [ "$diff" -ge $((86400 - 10)) ]
+    [ "$diff" -le 30 ] || [ "$diff" -ge $((86400 - 30)) ]
 }
 check "the title shows the local time" title_near_local_time
 
@@ -72,11 +72,11 @@ shows_minute_photo() {
     shows_picture "$shot" "$photos/$(minute_key_of "$before").jpg" 0 "$content_top" \
         || shows_picture "$shot" "$photos/$(minute_key_of "$after").jpg" 0 "$content_top"
 }
-check "the content area shows the minute's photo" wait_until 15 shows_minute_photo
+check "the content area shows the minute's photo" wait_until 60 shows_minute_photo
 
 # --- The minute's clip -----------------------------------------------------------------------
 audio=$(audio_file "$work")
-spans=$(settled_spans "$APP_PID" "$audio" 30) || fail "the audio device closes after the first minute's clip"
+spans=$(settled_spans "$APP_PID" "$audio" 120) || fail "the audio device closes after the first minute's clip"
 check "the minute's clip came out of the audio device, whole (clip: $clip_sig; heard: $(echo $spans))" \
     spans_are_clips "$clip_sig" "$spans"
 
@@ -85,13 +85,13 @@ check "the minute's clip came out of the audio device, whole (clip: $clip_sig; h
 # repeated.
 clicked_spans=""
 for try in 1 2 3; do
-    settled_spans "$APP_PID" "$audio" 30 >/dev/null || break
+    settled_spans "$APP_PID" "$audio" 120 >/dev/null || break
     stamp=$(file_stamp "$audio")
     minute_before=$(window_title "$window" | cut -c1-5)
     click_in "$window" 160 $((content_top + 240))
     file_changed() { [ "$(file_stamp "$audio")" != "$stamp" ]; }
-    wait_until 15 file_changed || break
-    clicked_spans=$(settled_spans "$APP_PID" "$audio" 30) || break
+    wait_until 60 file_changed || break
+    clicked_spans=$(settled_spans "$APP_PID" "$audio" 120) || break
     [ "$(window_title "$window" | cut -c1-5)" = "$minute_before" ] && break
     clicked_spans=""
 done

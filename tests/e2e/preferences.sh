@@ -27,7 +27,7 @@ printf '%s\n' 'seiyuOn/Off=1,1,1,1,1,1,1,1,1,1,1,1' alarmOn=1 alarmHour=24 alarm
 start_display "$work" || give_up "start Xvfb and openbox"
 
 start_app "$work"
-main=$(find_window "$APP_PID" '^[0-9]{2}:[0-9]{2}:[0-9]{2}$' 60) || give_up "the clock's window appears"
+main=$(find_window "$APP_PID" '^[0-9]{2}:[0-9]{2}:[0-9]{2}$' 240) || give_up "the clock's window appears"
 read -r _ main_height < <(client_size "$main")
 menu_bar_middle=$(((main_height - 480) / 2))
 
@@ -51,9 +51,9 @@ menu_open() {
 open_dialog() {
     xdotool windowactivate --sync "$main" 2>/dev/null
     click_in "$main" 20 "$menu_bar_middle"
-    wait_until 10 menu_open || return 1
+    wait_until 40 menu_open || return 1
     xdotool key Down Return
-    dialog=$(find_window "$APP_PID" '^環境設定$' 15)
+    dialog=$(find_window "$APP_PID" '^環境設定$' 60)
 }
 
 dialog_closed() {
@@ -74,7 +74,7 @@ screenshot "$dialog" "$work/dialog-opened.png"
 
 click_speaker 1
 click_in "$dialog" "$CANCEL_X" "$CANCEL_Y"
-check "キャンセル closes the dialog" wait_until 10 dialog_closed
+check "キャンセル closes the dialog" wait_until 40 dialog_closed
 
 # --- Changed and confirmed with OK -----------------------------------------------------------
 if open_dialog; then
@@ -83,7 +83,7 @@ if open_dialog; then
     click_speaker 8
     screenshot "$dialog" "$work/dialog-changed.png"
     click_in "$dialog" "$OK_X" "$OK_Y"
-    check "OK closes the dialog" wait_until 10 dialog_closed
+    check "OK closes the dialog" wait_until 40 dialog_closed
 else
     fail "the dialog opens a second time"
 fi

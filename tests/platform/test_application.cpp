@@ -7,7 +7,12 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <stdexcept>
+#include <string>
 
 using namespace vemra::test;
 
@@ -149,6 +154,69 @@ TEST_F(ApplicationTest, QuitFromAModalDialogEndsTheDialogAndTheLoop)
     EXPECT_EQ(platform::_RuntimeRun(), 0);
     EXPECT_TRUE(modalReturned);
     EXPECT_TRUE(main->isOpen());
+}
+
+// --- quit signals ------------------------------------------------------------------------------
+// Each case runs in a child process of its own: a quit signal is handled once per process.
+
+// The main window (its Close handler quits) with a modal dialog open over it; the signal
+// arrives while the dialog's own loop runs. Ends the process with the loop's status after
+// printing the order in which the windows closed.
+[[noreturn]] void quitSignalWhileADialogIsOpen(int signal)
+{
+    auto closed = std::make_shared<std::string>();
+    bool modalReturned = false;
+    openScripted([closed](ScriptedWindow& w) {
+        w.onClose = [closed](ScriptedWindow&) {
+            *closed += " main";
+            platform::Quit(0);
+        };
+    });
+    QTimer::singleShot(1, [&] {
+        ScriptedWindow* dialog = openScripted([closed](ScriptedWindow& w) {
+            w.properties.Frame = 1;
+            w.onClose = [closed](ScriptedWindow&) { *closed += " dialog"; };
+        });
+        QTimer::singleShot(1, [signal] { std::raise(signal); });
+        dialog->ShowModal();
+        modalReturned = true;
+    });
+    const int status = platform::_RuntimeRun();
+    std::fprintf(stderr, "closed:%s; the dialog returned: %s\n", closed->c_str(), modalReturned ? "yes" : "no");
+    std::fflush(stderr);
+    std::_Exit(status);
+}
+
+TEST_F(ApplicationTest, QuitSignalsCloseEveryWindowNewestFirstAsTheQuitItemDoes)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        EXPECT_EXIT(quitSignalWhileADialogIsOpen(signal), ::testing::ExitedWithCode(0),
+                    "closed: dialog main; the dialog returned: yes")
+            << "signal " << signal;
+}
+
+// The main window's close hangs (a save to a stuck network folder, say) and the user sends
+// the same signal again: that one ends the process at once.
+[[noreturn]] void sameSignalAgainWhileClosing(int signal)
+{
+    openScripted([signal](ScriptedWindow& w) {
+        w.onClose = [signal](ScriptedWindow&) {
+            std::raise(signal);
+            std::fprintf(stderr, "the second signal was survived\n");
+            platform::Quit(0);
+        };
+    });
+    QTimer::singleShot(1, [signal] { std::raise(signal); });
+    std::_Exit(platform::_RuntimeRun());
+}
+
+TEST_F(ApplicationTest, TheSameQuitSignalWhileClosingEndsTheProcessAtOnce)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        EXPECT_EXIT(sameSignalAgainWhileClosing(signal), ::testing::KilledBySignal(signal), "")
+            << "signal " << signal;
 }
 
 TEST_F(ApplicationTest, ReleasingTheFrameworkStateDeletesWindowsWithoutCloseEvents)

@@ -8,11 +8,80 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include <dlfcn.h>
 #include <unistd.h>
 
 using namespace platform;
+
 using vemra::test::readBytes;
 using vemra::test::writeBytes;
+
+namespace {
+
+// While it lives, fsync or close of a file below the folder fails with EIO, as on a failing
+// disk or a network file system that could not store the data. The real call still runs, so
+// a failed close still releases its descriptor.
+class InjectedIOError {
+public:
+    InjectedIOError(std::string_view function, const QString& folder)
+    {
+        function_ = function;
+        folder_ = QDir(folder).canonicalPath().toStdString() + "/";
+    }
+    ~InjectedIOError() { function_ = {}; }
+    InjectedIOError(const InjectedIOError&) = delete;
+    InjectedIOError& operator=(const InjectedIOError&) = delete;
+
+    static bool hits(std::string_view function, int descriptor)
+    {
+        if (function_ != function)
+            return false;
+        char link[64];
+        std::snprintf(link, sizeof link, "/proc/self/fd/%d", descriptor);
+        char target[4096];
+        const ssize_t length = readlink(link, target, sizeof target);
+        return length > 0 && std::string_view(target, std::size_t(length)).starts_with(folder_);
+    }
+
+private:
+    static inline std::string_view function_;
+    static inline std::string folder_;
+};
+
+template <typename Function>
+Function nextDefinition(const char* name)
+{
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+} // namespace
+
+extern "C" int fsync(int descriptor)
+{
+    static const auto realFsync = nextDefinition<int (*)(int)>("fsync");
+    const bool fails = InjectedIOError::hits("fsync", descriptor);
+    const int result = realFsync(descriptor);
+    if (!fails)
+        return result;
+    errno = EIO;
+    return -1;
+}
+
+extern "C" int close(int descriptor)
+{
+    static const auto realClose = nextDefinition<int (*)(int)>("close");
+    const bool fails = InjectedIOError::hits("close", descriptor);
+    const int result = realClose(descriptor);
+    if (!fails)
+        return result;
+    errno = EIO;
+    return -1;
+}
 
 namespace {
 
@@ -207,4 +276,20 @@ TEST_F(TextStreamTest, FailedCommitRaisesAndKeepsWhatIsThere)
     EXPECT_THROW(out->Close(), IOException);
     EXPECT_EQ(readBytes(path("prefs/inside")), "kept");
     EXPECT_EQ(entries(), QStringList{"prefs"});
+}
+
+TEST_F(TextStreamTest, FailedSyncOrCloseOfTheNewFileRaisesAndKeepsTheOldFile)
+{
+    for (const char* function : {"fsync", "close"}) {
+        SCOPED_TRACE(function);
+        writeBytes(path("prefs"), "old\n");
+        const auto out = TextOutputStream::Create(item("prefs"));
+        out->WriteLine("new");
+        {
+            InjectedIOError error(function, temp.path());
+            EXPECT_THROW(out->Close(), IOException);
+        }
+        EXPECT_EQ(readBytes(path("prefs")), "old\n");
+        EXPECT_EQ(entries(), QStringList{"prefs"});
+    }
 }

@@ -30,12 +30,19 @@ audio_file() {
     echo "$1/audio.raw"
 }
 
-# start_app WORK_FOLDER: sets APP_PID. The audio device writes to audio_file, 1 ms per buffer.
+# How long the audio device takes per buffer of 1024 frames: 1 ms plays much faster than
+# real time; 23 plays in real time.
+E2E_AUDIO_BUFFER_MS=1
+
+# start_app WORK_FOLDER: sets APP_PID. The audio device writes to audio_file. The quit signals
+# have their default handling, as for a program started from a terminal (a script's
+# background job would otherwise ignore SIGINT).
 start_app() {
     local work=$1
-    env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \
+    env --default-signal=INT,HUP,TERM -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \
         XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-        SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$(audio_file "$work")" SDL_DISKAUDIODELAY=1 \
+        SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$(audio_file "$work")" \
+        SDL_DISKAUDIODELAY="$E2E_AUDIO_BUFFER_MS" \
         "$work/vemraViewer/bin/vemraViewer" >"$work/app.log" 2>&1 &
     APP_PID=$!
     register_pid "$APP_PID"
@@ -59,7 +66,7 @@ end_program_with() {
     local window=$1 keys=$2 what=$3
     xdotool windowactivate --sync "$window" 2>/dev/null
     xdotool key --clearmodifiers "$keys"
-    if wait_for_exit "$APP_PID" 30; then
+    if wait_for_exit "$APP_PID" 120; then
         check "$what ends the program with status 0 (got $APP_STATUS)" test "$APP_STATUS" -eq 0
     else
         fail "$what ends the program"

@@ -1,8 +1,9 @@
 # A private X display: Xvfb on the first free display number, with openbox managing windows.
 # Needs processes.sh and report.sh.
 
-# start_display WORK_FOLDER: exports DISPLAY; false when the display or the window manager
-# did not come up.
+# start_display WORK_FOLDER: exports DISPLAY once openbox manages windows (a window mapped
+# before that may stay unmapped for good); false when the display or the window manager did
+# not come up. From then on a failed check keeps a picture of the screen in the work folder.
 start_display() {
     local work=$1
     local number_file=$work/display-number
@@ -12,22 +13,22 @@ start_display() {
         3>"$number_file" >"$work/xvfb.log" 2>&1 &
     local xvfb=$!
     register_pid "$xvfb"
-    if ! wait_until 30 grep -q '^[0-9]' "$number_file"; then
+    if ! wait_until 120 grep -q '^[0-9]' "$number_file"; then
         echo "Xvfb did not start:" >&2
         cat "$work/xvfb.log" >&2
         return 1
     fi
     export DISPLAY=":$(head -n1 "$number_file")"
 
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    # openbox runs its start-up command once it has taken over the screen and manages windows.
+    local ready=$work/openbox-ready
+    rm -f "$ready"
+    openbox --sm-disable --startup "touch '$ready'" >"$work/openbox.log" 2>&1 &
     register_pid "$!"
-    if ! wait_until 30 window_manager_running; then
+    if ! wait_until 120 test -e "$ready"; then
         echo "openbox did not start:" >&2
         cat "$work/openbox.log" >&2
         return 1
     fi
-}
-
-window_manager_running() {
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+    E2E_SNAPSHOTS=$work
 }

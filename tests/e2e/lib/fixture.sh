@@ -87,3 +87,18 @@ make_fixture() {
     write_clips "$data/Sounds" "$clip" || return 1
     wait "$photos"
 }
+
+# repeat_clip MP3 TIMES OUT_MP3: the clip played TIMES over without a pause, as one MP3 (made
+# with lame from the decoded samples of a mono clip).
+repeat_clip() {
+    local clip=$1 times=$2 out=$3 i
+    local samples=$out.pcm
+    lame --decode -t --quiet "$clip" "$samples.one" || return 1
+    for ((i = 0; i < times; i++)); do
+        cat "$samples.one"
+    done >"$samples"
+    lame -r -s 44.1 --bitwidth 16 --signed --little-endian -m m -b 64 --quiet "$samples" "$out" 2>/dev/null
+    local status=$?
+    rm -f "$samples" "$samples.one"
+    return "$status"
+}

@@ -13,12 +13,12 @@ on_exit() {
     E2E_CLEANUPS+=("$1")
 }
 
-# stop_pid PID: asks politely, then insists after 5 s.
+# stop_pid PID: asks politely, then insists after 15 s.
 stop_pid() {
     local pid=$1 i
     kill -0 "$pid" 2>/dev/null || return 0
     kill -TERM "$pid" 2>/dev/null || return 0
-    for i in $(seq 50); do
+    for i in $(seq 150); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done

@@ -6,8 +6,6 @@
 #include <QCoreApplication>
 #include <QThread>
 
-#include <SDL_mixer.h>
-
 #include <utility>
 
 namespace platform {

@@ -1,6 +1,6 @@
 #include "platform/AudioThread.h"
 
-#include <pthread.h>
+#include <SDL_thread.h>
 
 #include <future>
 #include <utility>
@@ -15,10 +15,11 @@ void AudioThread::post(Task task)
     queue_.push_back(std::move(task));
     if (!running_) {
         // A thread that has ended has let go of the lock for good: joining it is quick.
-        if (thread_.joinable())
-            thread_.join();
-        running_ = true;
-        thread_ = std::thread([this] { run(); });
+        if (thread_)
+            SDL_WaitThread(thread_, nullptr);
+        // Should no thread start, the tasks wait for the next post to try again.
+        thread_ = SDL_CreateThread(&AudioThread::entry, "vemraAudio", this);
+        running_ = thread_ != nullptr;
     }
     wake_.notify_one();
 }
@@ -39,9 +40,14 @@ bool AudioThread::waitUntilEnded(Clock::time_point deadline)
     return ended_.wait_until(lock, deadline, [this] { return !running_; });
 }
 
+int AudioThread::entry(void* self)
+{
+    static_cast<AudioThread*>(self)->run();
+    return 0;
+}
+
 void AudioThread::run()
 {
-    pthread_setname_np(pthread_self(), "vemraAudio");
     std::unique_lock lock(mutex_);
     for (;;) {
         if (!queue_.empty()) {

@@ -2,7 +2,8 @@
 
 // A thread that runs tasks one after the other, in the order they were posted. It starts
 // when a task is posted and ends once its owner says, with nothing left to run, that it may:
-// no thread is left over while there is nothing to do.
+// no thread is left over while there is nothing to do. Started through SDL, which frees what
+// it keeps for each thread that calls it (its error text) only for threads it started.
 
 #include <chrono>
 #include <condition_variable>
@@ -10,7 +11,8 @@
 #include <functional>
 #include <mutex>
 #include <optional>
-#include <thread>
+
+struct SDL_Thread;
 
 namespace platform {
 
@@ -46,6 +48,7 @@ public:
     bool waitUntilEnded(Clock::time_point deadline);
 
 private:
+    static int entry(void* self);
     void run();
 
     std::function<Pause()> whenEmpty_;
@@ -54,7 +57,7 @@ private:
     std::condition_variable ended_;
     std::deque<Task> queue_;
     bool running_ = false;
-    std::thread thread_;
+    SDL_Thread* thread_ = nullptr;
 };
 
 } // namespace platform

@@ -62,7 +62,11 @@ bool audioThreadRunning()
     const QDir tasks(QStringLiteral("/proc/self/task"));
     for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
-        if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("SDLAudio"))
+        if (!comm.open(QIODevice::ReadOnly))
+            continue;
+        // SDL's mixing thread, and the thread that makes every SDL call.
+        const QByteArray name = comm.readAll();
+        if (name.startsWith("SDLAudio") || name.startsWith("vemraAudio"))
             return true;
     }
     return false;

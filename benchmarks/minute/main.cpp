@@ -229,7 +229,9 @@ private:
         const std::int64_t now = bench::wallNs();
         if (title.size() != 8 || title == QStringLiteral("00:00:00"))
             return;
-        secondsLateness_.add(double(now % 1'000'000'000) / kMs);
+        // The first tick comes as the window opens, at no particular time.
+        if (!lastMinute_.isEmpty())
+            secondsLateness_.add(double(now % 1'000'000'000) / kMs);
         const QString minute = title.left(5);
         if (minute == lastMinute_)
             return;

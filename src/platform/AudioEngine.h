@@ -1,91 +1,98 @@
 #pragma once
 
-// The audio device behind Sound: opened when a sound is first needed, shared by every
-// playback, and closed (with SDL's audio subsystem, so no audio thread runs) a short while
-// after nothing plays and no Sound holds decoded audio. Main thread only.
+// The GUI thread's side of sound. It hands out decoded audio and starts playbacks at once,
+// leaving the work to the audio thread (AudioDevice.h): opening the device, decoding, mixing
+// and closing never hold up the GUI thread. It counts the playbacks started and not yet
+// ended, so that the cap on playbacks is checked without a look at the audio thread.
+// GUI thread only, except where said.
+
+#include "platform/AudioDevice.h"
+#include "platform/AudioThread.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 struct Mix_Chunk;
 
 namespace platform {
 
-// Samples decoded into the device's format. Held by each Sound made from them and by each
-// of their playbacks still running; the last holder to let go frees them.
-class DecodedAudio {
-public:
-    DecodedAudio(Mix_Chunk* chunk, int deviceSession);
-    ~DecodedAudio();
-    DecodedAudio(const DecodedAudio&) = delete;
-    DecodedAudio& operator=(const DecodedAudio&) = delete;
+class ClipFile;
+class DecodedAudio;
 
-    Mix_Chunk* chunk() const { return chunk_; }
-    // Which opening of the device the samples were converted for.
-    int deviceSession() const { return deviceSession_; }
-
-private:
-    Mix_Chunk* chunk_;
-    int deviceSession_;
-};
+// Playbacks mixed at once. One started while this many play or wait to play is not started:
+// on top of them it would not be heard, and a catalogue naming a minute thousands of times
+// would otherwise take the audio thread's time and the mixer's memory without end.
+constexpr int kMostPlaybacks = 256;
 
 class AudioEngine : public QObject {
     Q_OBJECT
 public:
     static AudioEngine& instance();
 
-    // Opens the device when needed and decodes the file; nil when either fails. A file whose
-    // samples are still held (by a Sound or a playback) is not decoded again: they are shared.
-    std::shared_ptr<DecodedAudio> decode(const std::string& nativePath);
-    // Starts one more playback, mixed with any that are running, unless 256 are running
-    // already; returns at once.
+    // The audio of the file, decoded on the audio thread; it plays nothing should the file
+    // hold no sound or the device not open. Audio still held for the same file (the same
+    // identity) is shared. Nil without an application object.
+    std::shared_ptr<DecodedAudio> open(std::unique_ptr<ClipFile> file);
+    // Starts one more playback once the audio is decoded, unless kMostPlaybacks are running
+    // or waiting; returns at once.
     void play(const std::shared_ptr<DecodedAudio>& audio);
+    bool full() const { return playbacks_ >= kMostPlaybacks; }
 
-    // What the next opening of the device uses: an SDL audio driver name and, for the
-    // "disk" driver, the file it writes. An empty driver leaves SDL's own choice.
+    // What the next opening of the device uses (AudioDevice::Output).
     void setOutput(const std::string& driver, const std::string& file);
 
-    bool deviceOpen() const { return deviceOpen_; }
+    // In use from the first request that needs the device until it has closed again.
+    bool deviceOpen() const { return deviceInUse_; }
+    // Started and not yet ended, those waiting for their audio to be decoded included.
     int playbacksInProgress() const { return playbacks_; }
-    bool idle() const { return !deviceOpen_ && playbacks_ == 0; }
+    bool idle() const { return !deviceInUse_ && playbacks_ == 0; }
+    // Waits until the audio thread has ended, at most `timeoutMs`.
+    bool waitForAudioThreadEnd(int timeoutMs);
+    // Asks the audio thread to answer once it has carried out everything asked of it so far
+    // and sent what that gave; answered() tells when the answer has come back.
+    long askForAnswer();
+    bool answered(long question) const { return answered_ >= question; }
 
-    // Called by DecodedAudio as it goes.
-    void release(Mix_Chunk* chunk);
+    // Any thread: samples whose last holder let go.
+    void releaseSamples(Mix_Chunk* chunk, int deviceSession);
 
 signals:
     void deviceClosed();
+    void answer();
 
 private:
     AudioEngine();
 
-    bool openDevice();
-    void closeDevice();
-    void closeIfStillUnused();
-    void closeWhenUnused();
-    int freeChannel();
-    void channelFinished(int channel);
-
-    static void onChannelFinished(int channel); // SDL's audio thread
+    void request(AudioThread::Task task);
+    void playbackEnded(int session);
+    void settled(long request);
+    AudioThread::Pause whenAudioThreadEmpty();
     static void closeAtApplicationEnd();
 
-    bool deviceOpen_ = false;
-    int deviceSession_ = 0;
+    AudioThread thread_;
+    AudioDevice device_; // audio thread only
+
+    // GUI thread.
+    bool deviceInUse_ = false;
     int playbacks_ = 0;
-    int decodedHeld_ = 0;
-    // The decoded audio each mixer channel is playing; empty while the channel is free.
-    std::vector<std::shared_ptr<DecodedAudio>> channels_;
-    // Samples still held, by the identity of the file they were decoded from.
-    std::map<std::string, std::weak_ptr<DecodedAudio>> decodedFiles_;
-    QTimer closeTimer_;
-    bool outputChosen_ = false;
-    std::string driver_;
-    std::string diskFile_;
+    // Counts the uses of the device: audio and playbacks of an earlier use are stale.
+    int session_ = 0;
+    long requests_ = 0;
+    // Audio still held, by the identity of the file it was decoded from.
+    std::map<std::string, std::weak_ptr<DecodedAudio>> held_;
+    AudioDevice::Output output_;
     bool closeAtEndRegistered_ = false;
+    long asked_ = 0;
+    long answered_ = 0;
+
+    // Audio thread.
+    long requestsDone_ = 0;
+    long requestsReported_ = 0;
+    long questionPending_ = 0;
+    long questionAnswered_ = 0;
 };
 
 } // namespace platform

@@ -191,11 +191,13 @@ protected:
 };
 
 struct TimerProperties {
-    int Mode = 2;     // 0 off, 1 single, 2 repeating
+    int Mode = 2;     // 0 off, 2 repeating
     int Period = 1000; // milliseconds
 };
 
-// A timer owned by a window; its Action runs on the event loop under handleErrors.
+// A timer owned by a window; its Action runs on the event loop under handleErrors. A period
+// that divides a second, or is whole seconds, ticks just after each of its multiples on the
+// wall clock (WallClockTicks.h).
 class Timer : public Control {
 public:
     Timer();

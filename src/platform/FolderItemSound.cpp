@@ -1,24 +1,23 @@
 #include "platform/FolderItem.h"
 
 #include "platform/AudioEngine.h"
+#include "platform/ClipDecoder.h"
 #include "platform/Sound.h"
 
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 namespace platform {
 
 std::shared_ptr<Sound> FolderItem::OpenAsSound() const
 {
-    if (!Exists())
+    AudioEngine& engine = AudioEngine::instance();
+    // With every playback taken, nothing opened now could be heard: the file is not looked at.
+    if (engine.full() || !Exists())
         return nullptr;
-    const String path = NativePath();
-    // Regular files only: reading a pipe or a device could block, or never end.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error))
+    std::unique_ptr<ClipFile> file = ClipFile::open(NativePath());
+    if (!file)
         return nullptr;
-    std::shared_ptr<DecodedAudio> audio = AudioEngine::instance().decode(path);
+    std::shared_ptr<DecodedAudio> audio = engine.open(std::move(file));
     if (!audio)
         return nullptr;
     return std::make_shared<Sound>(std::move(audio));

@@ -2,6 +2,7 @@
 
 #include "platform/AudioEngine.h"
 
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -25,16 +26,37 @@ int playbacksInProgress()
 bool waitForAudioIdle(int timeoutMs)
 {
     AudioEngine& engine = AudioEngine::instance();
-    if (engine.idle())
-        return true;
+    const QDeadlineTimer deadline(timeoutMs);
+    if (!engine.idle()) {
+        QEventLoop loop;
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QObject::connect(&engine, &AudioEngine::deviceClosed, &loop, &QEventLoop::quit);
+        timeout.start(timeoutMs);
+        loop.exec();
+    }
+    // The audio thread may still be letting go of samples; once it has ended, a caller may
+    // use SDL itself.
+    return engine.idle() && engine.waitForAudioThreadEnd(int(deadline.remainingTime()));
+}
+
+bool waitForAudioRequests(int timeoutMs)
+{
+    AudioEngine& engine = AudioEngine::instance();
+    const long question = engine.askForAnswer();
     QEventLoop loop;
     QTimer timeout;
     timeout.setSingleShot(true);
     QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&engine, &AudioEngine::deviceClosed, &loop, &QEventLoop::quit);
+    QObject::connect(&engine, &AudioEngine::answer, &loop, [&] {
+        if (engine.answered(question))
+            loop.quit();
+    });
     timeout.start(timeoutMs);
-    loop.exec();
-    return engine.idle();
+    if (!engine.answered(question))
+        loop.exec();
+    return engine.answered(question);
 }
 
 } // namespace platform::testing

@@ -1,6 +1,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Picture.h"
 #include "platform/Testing.h"
+#include "platform/WallClockTicks.h"
 #include "support/ScriptedWindow.h"
 
 #include <QApplication>
@@ -400,21 +401,28 @@ TEST_F(ControlsTest, RepeatingTimerFiresAgainAndAgain)
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }));
 }
 
-TEST_F(ControlsTest, SingleTimerFiresOnceAndTurnsItselfOff)
+// A 500 ms timer ticks just after each whole and half second of the wall clock, never before
+// (a tick at hh:mm:59.999 would still read the old minute), reckoned from the wall clock as
+// it reads at each tick, so that a step of the clock is followed at the next tick.
+TEST(WallClockTicksTest, ATimerTicksJustAfterEachMultipleOfItsPeriod)
 {
-    platform::Timer single;
-    platform::Timer clock;
-    int singleTicks = 0;
-    int clockTicks = 0;
-    single.setAction([&](platform::Timer&) { ++singleTicks; });
-    clock.setAction([&](platform::Timer&) { ++clockTicks; });
-    single.Constructor();
-    clock.Constructor();
-    single._SetProperties({1, 1});
-    clock._SetProperties({2, 2});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return clockTicks >= 10; }));
-    EXPECT_EQ(singleTicks, 1);
-    EXPECT_EQ(single.Mode(), 0);
+    using platform::wallclock::followsWallClock;
+    using platform::wallclock::nextTick;
+    constexpr std::int64_t second = 1'700'000'000'000; // a whole (and even) second since the epoch
+
+    EXPECT_EQ(nextTick(second - 1, 500), second + 1); // hh:mm:59.999 ticks at 00.001
+    EXPECT_EQ(nextTick(second, 500), second + 1);     // at the boundary its tick is still to come
+    EXPECT_EQ(nextTick(second + 1, 500), second + 501);
+    EXPECT_EQ(nextTick(second + 250, 500), second + 501);
+    EXPECT_EQ(nextTick(second + 501, 500), second + 1001);
+    EXPECT_EQ(nextTick(second + 7, 5), second + 11);
+    EXPECT_EQ(nextTick(second + 1, 2000), second + 2001);
+    EXPECT_EQ(nextTick(-600, 500), -499); // a clock set before the epoch
+
+    for (int period : {1, 5, 250, 500, 1000, 2000, 60000})
+        EXPECT_TRUE(followsWallClock(period)) << period;
+    for (int period : {0, -500, 300, 700, 1500})
+        EXPECT_FALSE(followsWallClock(period)) << period; // these keep a plain interval
 }
 
 TEST_F(ControlsTest, FireRunsTheActionNowAndReportsItsExceptions)

@@ -41,6 +41,8 @@ public:
     // cannot read gives an empty clip. Waits for the platform's audio device to close first,
     // since this opens a device of its own.
     static const Clip& decode(const QString& path);
+    // Decoded as the platform keeps a clip: at most its first five minutes. Not kept.
+    static Clip decodeAsThePlatformKeeps(const QString& path);
 
     // Interleaved left and right samples.
     const std::vector<std::int16_t>& samples() const { return samples_; }

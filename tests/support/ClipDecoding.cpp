@@ -1,5 +1,6 @@
 #include "support/AudioCapture.h"
 
+#include "platform/ClipDecoder.h"
 #include "platform/Testing.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 
 #include <cstring>
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace vemra::test {
@@ -41,10 +43,31 @@ private:
     std::optional<QByteArray> previous_;
 };
 
+using Decoder = Mix_Chunk* (*)(const QString& path);
+
+// The whole file, as SDL2_mixer decodes it.
+Mix_Chunk* decodeWhole(const QString& path)
+{
+    // Closed here: SDL2_mixer leaves the stream open for files too short to identify.
+    SDL_RWops* stream = SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
+    Mix_Chunk* chunk = stream ? Mix_LoadWAV_RW(stream, 0) : nullptr;
+    if (stream)
+        SDL_RWclose(stream);
+    return chunk;
+}
+
+Mix_Chunk* decodeAsThePlatform(const QString& path)
+{
+    const std::unique_ptr<platform::ClipFile> file = platform::ClipFile::open(QFile::encodeName(path).toStdString());
+    return file ? platform::decodeClip(*file) : nullptr;
+}
+
 // The same format the platform asks of its device, so that SDL2_mixer converts identically.
-std::vector<std::int16_t> decodeAsTheDeviceDoes(const QString& path)
+std::vector<std::int16_t> decodeAsTheDeviceDoes(const QString& path, Decoder decoder)
 {
     std::vector<std::int16_t> samples;
+    if (!platform::testing::waitForAudioIdle(30000))
+        ADD_FAILURE() << "the platform's audio device stayed open; decoding " << path.toStdString();
     const ScopedVariable driver("SDL_AUDIODRIVER", "disk");
     const ScopedVariable file("SDL_DISKAUDIOFILE", "/dev/null");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
@@ -58,12 +81,7 @@ std::vector<std::int16_t> decodeAsTheDeviceDoes(const QString& path)
         int channels = 0;
         Mix_QuerySpec(&frequency, &format, &channels);
         EXPECT_TRUE(frequency == 44100 && format == AUDIO_S16SYS && channels == 2);
-        // Closed here: SDL2_mixer leaves the stream open for files too short to identify.
-        SDL_RWops* stream = SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
-        Mix_Chunk* chunk = stream ? Mix_LoadWAV_RW(stream, 0) : nullptr;
-        if (stream)
-            SDL_RWclose(stream);
-        if (chunk) {
+        if (Mix_Chunk* chunk = decoder(path)) {
             samples.resize(chunk->alen / sizeof(std::int16_t));
             std::memcpy(samples.data(), chunk->abuf, samples.size() * sizeof(std::int16_t));
             Mix_FreeChunk(chunk);
@@ -85,11 +103,16 @@ const Clip& Clip::decode(const QString& path)
     const auto found = decoded.find(path);
     if (found != decoded.end())
         return found->second;
-    if (!platform::testing::waitForAudioIdle(30000))
-        ADD_FAILURE() << "the platform's audio device stayed open; decoding " << path.toStdString();
     Clip clip;
-    clip.samples_ = decodeAsTheDeviceDoes(path);
+    clip.samples_ = decodeAsTheDeviceDoes(path, &decodeWhole);
     return decoded.emplace(path, std::move(clip)).first->second;
+}
+
+Clip Clip::decodeAsThePlatformKeeps(const QString& path)
+{
+    Clip clip;
+    clip.samples_ = decodeAsTheDeviceDoes(path, &decodeAsThePlatform);
+    return clip;
 }
 
 } // namespace vemra::test

@@ -1,0 +1,26 @@
+#pragma once
+
+// When a repeating timer ticks on the wall clock. A period that divides a second (or is a
+// whole number of seconds) ticks just after each multiple of it since the epoch: a 500 ms
+// timer just after each whole and half second. Never before: a tick at hh:mm:59.999 would
+// still read the old minute.
+
+#include <cstdint>
+
+namespace platform::wallclock {
+
+// How long after its boundary a tick comes: the timer's own clock and the wall clock may
+// disagree by a fraction of a millisecond.
+constexpr std::int64_t kTickAfterBoundaryMs = 1;
+
+// Whether ticks of this period are kept on the wall clock's boundaries.
+bool followsWallClock(int periodMs);
+
+// The first tick time (a boundary plus kTickAfterBoundaryMs) after `nowMs`, in milliseconds
+// since the epoch. For a period that follows the wall clock.
+std::int64_t nextTick(std::int64_t nowMs, int periodMs);
+
+// The wall clock now, in milliseconds since the epoch.
+std::int64_t nowMs();
+
+} // namespace platform::wallclock

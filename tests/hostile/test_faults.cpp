@@ -125,6 +125,8 @@ TEST_F(FaultsTest, AnAudioDeviceThatCannotBeOpenedLeavesTheClockRunningSilently)
     MainWindow* window = mainWindow();
     for (int minute : {1, 2}) {
         tickAt(0, minute, 10);
+        // The device is tried on the audio thread; the attempt is over once it is idle.
+        ASSERT_TRUE(platform::testing::waitForAudioIdle(30000));
         EXPECT_EQ(window->Title(), QString::asprintf("00:%02d:10", minute).toStdString());
         EXPECT_EQ(window->lastTime, QString::asprintf("00:%02d", minute).toStdString());
         EXPECT_EQ(platform::testing::playbacksInProgress(), 0);

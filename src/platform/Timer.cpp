@@ -1,6 +1,5 @@
 #include "platform/Controls.h"
 
-#include "platform/ActionHandlerName.h"
 #include "platform/Application.h"
 #include "platform/WallClockTicks.h"
 

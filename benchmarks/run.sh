@@ -150,7 +150,8 @@ if has_step idle; then
     xclock -update 1 >/dev/null 2>&1 &
     xclock_pid=$!
     register_pid "$xclock_pid"
-    find_window "$clock_pid" "$CLOCK_TITLE" 60 >/dev/null || give_up "the clock's window appears"
+    find_window "$clock_pid" "$CLOCK_TITLE" 60 >/dev/null \
+        || give_up "the clock's window appears ($(kill -0 "$clock_pid" 2>/dev/null && echo running || echo ended): $(tail -3 "$work/clock.log")"
     find_window "$xclock_pid" "$XCLOCK_TITLE" 60 >/dev/null || give_up "xclock's window appears"
     windows=3
     echo

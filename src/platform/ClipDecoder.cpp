@@ -1,9 +1,10 @@
 #include "platform/ClipDecoder.h"
 
+#include "platform/RegularFile.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -177,18 +178,10 @@ Mix_Chunk* decodeOpenFile(int fd, std::int64_t fileSize)
 
 std::unique_ptr<ClipFile> ClipFile::open(const std::string& nativePath)
 {
-    if (nativePath.empty())
-        return nullptr;
-    // Non-blocking, so that opening a pipe returns at once; the type is tested on the opened
-    // file itself, so nothing can be swapped in between the test and the read.
-    const int fd = ::open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat status {};
+    const int fd = openRegularFile(nativePath, status);
     if (fd < 0)
         return nullptr;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return nullptr;
-    }
     return std::unique_ptr<ClipFile>(new ClipFile(nativePath, fd, status));
 }
 

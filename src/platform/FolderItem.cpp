@@ -1,6 +1,7 @@
 #include "platform/FolderItem.h"
 
 #include "platform/Picture.h"
+#include "platform/RegularFile.h"
 #include "platform/TextStreams.h"
 
 #include <QDir>
@@ -27,22 +28,13 @@ bool isSafeChildName(const String& name)
            && name.find('\0') == String::npos;
 }
 
-// Opens the file for reading only when it is a regular file (after following links); nil
-// otherwise. A named pipe, a device or a socket is never opened for reading: opening a pipe
-// waits for a writer, and a device such as /dev/zero never ends. The type is tested on the
-// opened file itself, so nothing can be swapped in between the test and the read.
-std::unique_ptr<QFile> openRegularFile(const String& nativePath)
+// The regular file as a QFile open for reading; nil for anything else (see RegularFile.h).
+std::unique_ptr<QFile> openForReading(const String& nativePath)
 {
-    // Non-blocking, so that opening a pipe returns at once; it stays non-blocking, which
-    // changes nothing for a regular file.
-    const int fd = ::open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat status {};
+    const int fd = openRegularFile(nativePath, status);
     if (fd < 0)
         return nullptr;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return nullptr;
-    }
     auto file = std::make_unique<QFile>(toQtPath(nativePath));
     if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -52,6 +44,20 @@ std::unique_ptr<QFile> openRegularFile(const String& nativePath)
 }
 
 } // namespace
+
+int openRegularFile(const std::string& nativePath, struct stat& status)
+{
+    if (nativePath.empty())
+        return -1;
+    const int fd = ::open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
 
 Picture::Picture(const QImage& image) : image_(std::make_unique<QImage>(image)) {}
 Picture::~Picture() = default;
@@ -102,7 +108,7 @@ std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile() const
 {
     if (!usable_)
         return nullptr;
-    std::unique_ptr<QFile> file = openRegularFile(path_);
+    std::unique_ptr<QFile> file = openForReading(path_);
     if (!file || file->size() > kLargestTextFile)
         return nullptr;
     return std::make_shared<TextInputStream>(std::move(file), path_);
@@ -112,7 +118,7 @@ std::shared_ptr<Picture> FolderItem::OpenAsPicture() const
 {
     if (!usable_)
         return nullptr;
-    std::unique_ptr<QFile> file = openRegularFile(path_);
+    std::unique_ptr<QFile> file = openForReading(path_);
     if (!file)
         return nullptr;
     QImageReader reader(file.get());

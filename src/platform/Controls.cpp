@@ -53,8 +53,12 @@ String actionHandlerName(const Control& control, const char* kind)
 {
     String name = control.Window() != nullptr ? control.Window()->className() + "." : String();
     name += control.Name().empty() ? String(kind) : control.Name();
-    if (control.Index != kNotAnArrayMember)
-        name += "(" + std::to_string(control.Index) + ")";
+    if (control.Index != kNotAnArrayMember) {
+        // Appended piece by piece: GCC 12's -Wrestrict misreads "(" + std::to_string(...).
+        name += '(';
+        name += std::to_string(control.Index);
+        name += ')';
+    }
     return name + ".Action";
 }
 

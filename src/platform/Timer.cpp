@@ -18,24 +18,50 @@ constexpr int kRepeating = 2;
 
 } // namespace
 
-// A period that follows the wall clock is kept there by single shots, each armed for the
-// next boundary from the wall clock read anew, so that a step of the clock (a correction, a
-// change by hand, a resume from suspend) is followed at the next tick. Other periods run as
-// a plain interval.
+// A period that follows the wall clock runs as a repeating precise timer started on one of
+// its boundaries; each tick reads the wall clock and keeps it there (stepForTick). Restarting
+// the timer only when a tick is early or late, not on every tick, keeps an idle tick cheap.
+// Other periods run as a plain interval.
 struct Timer::Impl {
     QTimer timer;
     int mode = kRepeating;
     int period = 1000;
     bool constructed = false;
-    std::int64_t tickAt = 0; // the wall-clock time the armed single shot is for
+    std::int64_t tickAt = 0; // the wall-clock time the next tick is for
     std::function<void(Timer&)> action;
 
     bool onWallClock() const { return wallclock::followsWallClock(period); }
 
+    // A single shot for the next boundary; its tick starts the repeating timer.
     void armFrom(std::int64_t now)
     {
         tickAt = wallclock::nextTick(now, period);
+        timer.setSingleShot(true);
         timer.start(std::chrono::milliseconds(tickAt - now));
+    }
+
+    // Whether the tick that just came should run the Action; keeps the timer on the
+    // boundaries for the ticks after it.
+    bool tickIsDue()
+    {
+        const std::int64_t now = wallclock::nowMs();
+        switch (wallclock::stepForTick(now, tickAt, timer.isSingleShot())) {
+        case wallclock::TickStep::Wait:
+            armFrom(now);
+            return false;
+        case wallclock::TickStep::StartRepeating:
+            timer.setSingleShot(false);
+            timer.start(period); // from now: as close after the boundary as this tick came
+            tickAt += period;
+            return true;
+        case wallclock::TickStep::Continue:
+            tickAt += period;
+            return true;
+        case wallclock::TickStep::Restart:
+            armFrom(now);
+            return true;
+        }
+        return true;
     }
 
     void restart()
@@ -44,7 +70,6 @@ struct Timer::Impl {
         if (!constructed || mode != kRepeating)
             return;
         if (onWallClock()) {
-            timer.setSingleShot(true);
             timer.setTimerType(Qt::PreciseTimer);
             armFrom(wallclock::nowMs());
         } else {
@@ -58,14 +83,9 @@ struct Timer::Impl {
 Timer::Timer() : d(std::make_unique<Impl>())
 {
     QObject::connect(&d->timer, &QTimer::timeout, &d->timer, [this] {
-        if (d->timer.isSingleShot()) {
-            const std::int64_t now = wallclock::nowMs();
-            const bool early = now < d->tickAt; // or the wall clock went back meanwhile
-            // Armed before the Action runs, which may turn the timer off.
-            d->armFrom(now);
-            if (early)
-                return;
-        }
+        // Decided before the Action runs, which may turn the timer off.
+        if (d->onWallClock() && !d->tickIsDue())
+            return;
         fire();
     });
 }
@@ -93,7 +113,7 @@ void Timer::setAction(std::function<void(Timer&)> action) { d->action = std::mov
 void Timer::fire()
 {
     const auto action = d->action; // the handler may replace it
-    handleErrors(actionHandlerName(*this, "Timer").c_str(), [&] {
+    handleErrors([this] { return actionHandlerName(*this, "Timer"); }, [&] {
         if (action)
             action(*this);
     });

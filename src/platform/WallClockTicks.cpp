@@ -18,6 +18,15 @@ std::int64_t nextTick(std::int64_t nowMs, int periodMs)
     return (boundaries + 1) * periodMs + kTickAfterBoundaryMs;
 }
 
+TickStep stepForTick(std::int64_t nowMs, std::int64_t tickAtMs, bool singleShot)
+{
+    if (nowMs < tickAtMs)
+        return TickStep::Wait;
+    if (singleShot)
+        return TickStep::StartRepeating;
+    return nowMs - tickAtMs > kLatestTickMs ? TickStep::Restart : TickStep::Continue;
+}
+
 std::int64_t nowMs()
 {
     return QDateTime::currentMSecsSinceEpoch();

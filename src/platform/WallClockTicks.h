@@ -20,6 +20,21 @@ bool followsWallClock(int periodMs);
 // since the epoch. For a period that follows the wall clock.
 std::int64_t nextTick(std::int64_t nowMs, int periodMs);
 
+// How late a tick may come before the timer starts again on the next boundary: the title's
+// seconds should follow the wall clock's within a frame or so.
+constexpr std::int64_t kLatestTickMs = 5;
+
+// What a timer on the wall clock does with a tick that came at `nowMs` for `tickAtMs`.
+enum class TickStep {
+    Wait,            // early (the wall clock went back, or the timer's clock ran ahead): no
+                     // Action; a single shot waits for the next boundary
+    StartRepeating,  // the single shot that waited for a boundary: Action, then repeat from here
+    Continue,        // on time: Action, and the repeating timer goes on
+    Restart,         // too late (a step forward, a resume, a busy machine): Action, then a
+                     // single shot for the next boundary
+};
+TickStep stepForTick(std::int64_t nowMs, std::int64_t tickAtMs, bool singleShot);
+
 // The wall clock now, in milliseconds since the epoch.
 std::int64_t nowMs();
 

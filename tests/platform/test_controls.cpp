@@ -425,6 +425,26 @@ TEST(WallClockTicksTest, ATimerTicksJustAfterEachMultipleOfItsPeriod)
         EXPECT_FALSE(followsWallClock(period)) << period; // these keep a plain interval
 }
 
+// Each tick is judged by the wall clock as it reads then: never an Action before its
+// boundary, and a tick far off its boundary puts the timer back on the next one.
+TEST(WallClockTicksTest, ATickBeforeItsBoundaryWaitsAndALateOneRestartsTheTimer)
+{
+    using platform::wallclock::kLatestTickMs;
+    using platform::wallclock::stepForTick;
+    using platform::wallclock::TickStep;
+    constexpr std::int64_t tickAt = 1'700'000'000'001;
+
+    EXPECT_EQ(stepForTick(tickAt - 1, tickAt, true), TickStep::Wait);
+    EXPECT_EQ(stepForTick(tickAt - 1, tickAt, false), TickStep::Wait); // the timer's clock ran ahead
+    EXPECT_EQ(stepForTick(tickAt - 3'600'000, tickAt, false), TickStep::Wait); // clock set back an hour
+    EXPECT_EQ(stepForTick(tickAt, tickAt, true), TickStep::StartRepeating);
+    EXPECT_EQ(stepForTick(tickAt + 40, tickAt, true), TickStep::StartRepeating);
+    EXPECT_EQ(stepForTick(tickAt, tickAt, false), TickStep::Continue);
+    EXPECT_EQ(stepForTick(tickAt + kLatestTickMs, tickAt, false), TickStep::Continue);
+    EXPECT_EQ(stepForTick(tickAt + kLatestTickMs + 1, tickAt, false), TickStep::Restart);
+    EXPECT_EQ(stepForTick(tickAt + 600'000, tickAt, false), TickStep::Restart); // resumed after 10 min
+}
+
 TEST_F(ControlsTest, FireRunsTheActionNowAndReportsItsExceptions)
 {
     platform::Timer timer;

@@ -2,6 +2,12 @@
 #include "platform/Testing.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +27,8 @@ TEST(DateText, IsZeroPaddedWith24HourTimeAtTheEnd)
     EXPECT_EQ(Str(Date(2024, 3, 7, 9, 5, 2)), "2024-03-07 09:05:02");
     EXPECT_EQ(Str(Date(2024, 12, 31, 23, 59, 59)), "2024-12-31 23:59:59");
     EXPECT_EQ(Str(Date(2024, 1, 1, 0, 0, 0)).substr(11), "00:00:00");
+    // Fields out of range are written whole, as printf's "%02d" writes them.
+    EXPECT_EQ(Str(Date(-5, 123, -2147483647 - 1, 7, 0, 0)), "-005-123--2147483648 07:00:00");
 }
 
 TEST_F(DateClock, InjectedClockIsReadAtEachNewDate)
@@ -45,4 +53,27 @@ TEST_F(DateClock, ResettingTheClockGivesLocalTime)
     EXPECT_LE(now.Year, local.date().year());
     EXPECT_GE(now.Month, 1);
     EXPECT_LE(now.Hour, 23);
+}
+
+TEST_F(DateClock, IsTheTimeOfTheZoneInForceAndFollowsAChangeOfZone)
+{
+    const char* before = std::getenv("TZ");
+    const std::optional<std::string> saved = before != nullptr ? std::optional<std::string>(before) : std::nullopt;
+    const auto hourAt = [](int offsetHours) {
+        return (QDateTime::currentDateTimeUtc().time().hour() + offsetHours + 24) % 24;
+    };
+    // Zones without summer time, 14 hours apart, so that the hours differ.
+    for (const auto& [zone, offset] : {std::pair {"JST-9", 9}, std::pair {"EST5", -5}}) {
+        setenv("TZ", zone, 1);
+        // A change of zone shows within a second.
+        QDeadlineTimer deadline(5000);
+        bool shown = false;
+        while (!(shown = Date().Hour == hourAt(offset)) && !deadline.hasExpired())
+            QThread::msleep(10);
+        EXPECT_TRUE(shown) << zone;
+    }
+    if (saved)
+        setenv("TZ", saved->c_str(), 1);
+    else
+        unsetenv("TZ");
 }

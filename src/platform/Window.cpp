@@ -6,6 +6,7 @@
 #include "platform/FrameworkState.h"
 #include "platform/Menu.h"
 #include "platform/WindowWidgets.h"
+#include "platform/X11Window.h"
 
 #include <QEventLoop>
 #include <QWidget>
@@ -18,6 +19,7 @@ namespace platform {
 struct Window::Impl {
     String className;
     int placement = 0;
+    String title;
     std::shared_ptr<Picture> backdrop;
     std::shared_ptr<platform::MenuBar> menuBar;
     WindowWidgets widgets;
@@ -94,9 +96,16 @@ void Window::Constructor()
 
 const String& Window::className() const { return d->className; }
 
-String Window::Title() const { return fromQString(d->widgets.frame->windowTitle()); }
+String Window::Title() const { return d->title; }
 
-void Window::setTitle(const String& title) { d->widgets.frame->setWindowTitle(toQString(title)); }
+void Window::setTitle(const String& title)
+{
+    if (title == d->title && !title.empty())
+        return;
+    d->title = title;
+    if (!x11::setTitle(d->widgets.frame, title))
+        d->widgets.frame->setWindowTitle(toQString(title));
+}
 
 std::shared_ptr<Picture> Window::Backdrop() const { return d->backdrop; }
 

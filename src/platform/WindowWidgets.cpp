@@ -2,6 +2,7 @@
 
 #include "platform/Picture.h"
 #include "platform/Window.h"
+#include "platform/X11Window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,11 +14,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
-
-#include <xcb/xcb.h>
-
-#include <cstdint>
-#include <cstdlib>
 
 namespace platform {
 
@@ -105,30 +101,6 @@ QKeySequence toolkitShortcut(const String& shortcut)
     return QKeySequence::fromString(QStringLiteral("Ctrl+") + text.mid(4), QKeySequence::PortableText);
 }
 
-// On X11, stops the server from reporting property changes of the top-level window back to
-// the program. The clock renames its window every second; each rename changes two properties
-// and the window manager answers with two of its own, and every one of these would wake the
-// program twice (Qt's X reader thread, then the main thread) for nothing. A fixed-size window
-// needs none of them.
-void stopPropertyChangeEvents(QWidget* frame)
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr)
-        return;
-    xcb_connection_t* connection = x11->connection();
-    const auto window = static_cast<xcb_window_t>(frame->winId());
-    xcb_get_window_attributes_reply_t* attributes =
-        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr);
-    if (attributes == nullptr)
-        return;
-    const std::uint32_t mask = attributes->your_event_mask & ~std::uint32_t(XCB_EVENT_MASK_PROPERTY_CHANGE);
-    std::free(attributes);
-    xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
-    xcb_flush(connection);
-}
-
 } // namespace
 
 WindowWidgets makeWindowWidgets(Window& window)
@@ -198,7 +170,7 @@ void showFrame(const WindowWidgets& widgets, int placement)
         }
     }
     frame->show();
-    stopPropertyChangeEvents(frame);
+    x11::stopPropertyChangeEvents(frame);
     frame->activateWindow();
 }
 

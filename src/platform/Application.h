@@ -47,5 +47,7 @@ void Quit(int code = 0);
 // exception that escapes is reported on standard error with its class and message, and the
 // event loop goes on. Returns false when the action raised.
 bool handleErrors(const char* handlerName, const std::function<void()>& action);
+// The same, for a handler whose name is only worth making when something is reported.
+bool handleErrors(const std::function<String()>& handlerName, const std::function<void()>& action);
 
 } // namespace platform

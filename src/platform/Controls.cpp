@@ -265,7 +265,7 @@ QWidget* PushButton::createWidget(QWidget* parent)
     widget->setAutoDefault(false);
     QObject::connect(widget, &QPushButton::clicked, widget, [this] {
         const auto action = action_; // the handler may replace it
-        handleErrors(actionHandlerName(*this, "PushButton").c_str(), [&] {
+        handleErrors([this] { return actionHandlerName(*this, "PushButton"); }, [&] {
             if (action)
                 action(*this);
         });

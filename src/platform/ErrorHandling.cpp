@@ -20,16 +20,21 @@ void report(const String& text)
 
 bool handleErrors(const char* handlerName, const std::function<void()>& action)
 {
-    const String handler = handlerName != nullptr ? handlerName : "a handler";
+    return handleErrors([handlerName] { return String(handlerName != nullptr ? handlerName : "a handler"); },
+                        action);
+}
+
+bool handleErrors(const std::function<String()>& handler, const std::function<void()>& action)
+{
     try {
         action();
         return true;
     } catch (const RuntimeException& e) {
-        report(String("unhandled ") + e.className() + " in " + handler + ": " + e.Message);
+        report(String("unhandled ") + e.className() + " in " + handler() + ": " + e.Message);
     } catch (const std::exception& e) {
-        report("unhandled exception in " + handler + ": " + e.what());
+        report("unhandled exception in " + handler() + ": " + e.what());
     } catch (...) {
-        report("unhandled exception of unknown kind in " + handler);
+        report("unhandled exception of unknown kind in " + handler());
     }
     return false;
 }

@@ -62,19 +62,6 @@ std::size_t characterLength(const String& text, std::size_t pos)
     return length == 0 ? 1 : length;
 }
 
-// Byte offsets at which each character starts, plus the end of the text.
-std::vector<std::size_t> characterBoundaries(const String& text)
-{
-    std::vector<std::size_t> bounds;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        bounds.push_back(pos);
-        pos += characterLength(text, pos);
-    }
-    bounds.push_back(text.size());
-    return bounds;
-}
-
 bool isHexDigit(char c)
 {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -143,11 +130,15 @@ String Right(const String& text, int n)
 {
     if (n <= 0)
         return {};
-    const std::vector<std::size_t> bounds = characterBoundaries(text);
-    const std::size_t characters = bounds.size() - 1;
-    if (std::size_t(n) >= characters)
+    // Counted from the front: a stray byte is a character of its own, so the text cannot be
+    // read backwards.
+    const int characters = Len(text);
+    if (n >= characters)
         return text;
-    return text.substr(bounds[characters - std::size_t(n)]);
+    std::size_t pos = 0;
+    for (int skipped = 0; skipped < characters - n; ++skipped)
+        pos += characterLength(text, pos);
+    return text.substr(pos);
 }
 
 int Len(const String& text)

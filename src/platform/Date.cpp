@@ -2,9 +2,11 @@
 
 #include "platform/Testing.h"
 
+#include <QDateTime>
+
 #include <charconv>
-#include <ctime>
 #include <functional>
+#include <mutex>
 #include <utility>
 
 namespace platform {
@@ -17,22 +19,23 @@ std::function<Date()>& injectedClock()
     return clock;
 }
 
-// The local time of a second of the wall clock. The time zone is looked up again each
-// second (tzset reads /etc/localtime anew), so a change of zone shows within a second; a
+// The local time of a second of the wall clock. Qt looks the time zone up again at each
+// conversion (tzset reads /etc/localtime anew), so a change of zone shows within a second; a
 // clock ticking twice a second asks for the same second twice, and the second time it is
 // only a comparison.
-Date localTimeAt(std::time_t second)
+Date localTimeAt(qint64 second)
 {
-    thread_local std::time_t cachedSecond = -1;
-    thread_local Date cached(0, 0, 0, 0, 0, 0);
+    static std::mutex mutex;
+    static qint64 cachedSecond = -1;
+    static Date cached(0, 0, 0, 0, 0, 0);
+    const std::lock_guard<std::mutex> lock(mutex);
     if (second == cachedSecond)
         return cached;
-    tzset();
-    std::tm local {};
-    if (localtime_r(&second, &local) == nullptr)
-        return cached;
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(second);
+    const QDate date = local.date();
+    const QTime time = local.time();
     cachedSecond = second;
-    cached = Date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+    cached = Date(date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second());
     return cached;
 }
 
@@ -59,9 +62,7 @@ Date::Date()
         *this = clock();
         return;
     }
-    std::timespec now {};
-    std::timespec_get(&now, TIME_UTC);
-    *this = localTimeAt(now.tv_sec);
+    *this = localTimeAt(QDateTime::currentSecsSinceEpoch());
 }
 
 Date::Date(int year, int month, int day, int hour, int minute, int second)

@@ -143,6 +143,9 @@ if has_step tick; then
 fi
 
 # --- Idle ---------------------------------------------------------------------------------
+# Each minute holds a window of the clock and then one of a bare Qt program (bench_qt_floor),
+# each beside xclock. The one not measured is stopped (SIGSTOP): two Qt programs running at
+# once share their libraries' code in the caches and look cheaper than either does alone.
 if has_step idle; then
     "${clock[@]}" >"$work/clock.log" 2>&1 &
     clock_pid=$!
@@ -150,35 +153,55 @@ if has_step idle; then
     xclock -update 1 >/dev/null 2>&1 &
     xclock_pid=$!
     register_pid "$xclock_pid"
+    env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$build/benchmarks/bench_qt_floor" >/dev/null 2>&1 &
+    floor_pid=$!
+    register_pid "$floor_pid"
     # Only their running matters here; a window not found is noted (seen once or twice after
     # the other steps, with the clock running and ticking all the same).
     find_window "$clock_pid" "$CLOCK_TITLE" 60 >/dev/null || echo "(the clock's window was not found by its title)"
     find_window "$xclock_pid" "$XCLOCK_TITLE" 60 >/dev/null || echo "(xclock's window was not found)"
+    find_window "$floor_pid" '^qt-floor$' 60 >/dev/null || echo "(the bare Qt program's window was not found)"
+    kill -STOP "$floor_pid"
     kill -0 "$clock_pid" 2>/dev/null || give_up "the clock ended: $(tail -3 "$work/clock.log")"
     kill -0 "$xclock_pid" 2>/dev/null || give_up "xclock ended"
     windows=3
     echo
-    echo "== Idle: $windows quiet windows, each from after the minute's clip and the device's closing to second 58"
+    echo "== Idle: $windows minutes, each with a window of the clock, from after the minute's clip and"
+    echo "   the device's closing to second 32, then one of a bare Qt program from second 34 to 57"
     : >"$work/idle.txt"
+    : >"$work/floor.txt"
     for w in $(seq "$windows"); do
-        wait_for_quiet_minute "$clock_pid" "$work/audio.raw"
-        seconds=$((58 - $(date +%s) % 60))
+        wait_for_quiet_minute "$clock_pid" "$work/audio.raw" 20
+        seconds=$((32 - $(date +%s) % 60))
         perf_out=$work/perf-$w.txt
         if command -v perf >/dev/null; then
             perf stat -e context-switches -p "$clock_pid" -o "$perf_out" -- sleep "$seconds" 2>/dev/null &
             perf_pid=$!
         fi
-        measure_idle "$seconds" "$clock_pid" "$xclock_pid" | tee -a "$work/idle.txt" | sed "s/^/window $w ($seconds s): /"
+        measure_idle "$seconds" "$clock_pid" "$xclock_pid" | tee -a "$work/idle.txt" | sed "s/^/window $w, clock ($seconds s): /"
         [ -n "${perf_pid:-}" ] && wait "$perf_pid"
         if [ -s "$perf_out" ]; then
             awk -v s="$seconds" '/context-switches/ { gsub(/[ ,]/, "", $1); printf "%.3f\n", $1 / s }' "$perf_out" >>"$work/perf.txt"
         fi
+        # Resumed on a whole second, the bare program's timer keeps to the half seconds as the
+        # clock's does; its first, overdue tick falls before its window.
+        kill -STOP "$clock_pid"
+        sleep_to_whole_second
+        kill -CONT "$floor_pid"
+        sleep 1
+        seconds=$((57 - $(date +%s) % 60))
+        measure_idle "$seconds" "$floor_pid" "$xclock_pid" | tee -a "$work/floor.txt" | sed "s/^/window $w, bare Qt ($seconds s): /"
+        kill -STOP "$floor_pid"
+        kill -CONT "$clock_pid"
     done
     idle_col() { awk -v pid="$1" -v col="$2" '$1 == pid { print $col }' "$work/idle.txt"; }
+    floor_col() { awk -v pid="$1" -v col="$2" '$1 == pid { print $col }' "$work/floor.txt"; }
     idle_col "$clock_pid" 2 | figures_row "idle wake-ups per second, every thread" "$(idle_col "$xclock_pid" 2 | median_of)" "<= 2.2"
     [ -s "$work/perf.txt" ] && figures_row "idle wake-ups per second, perf stat -p (cross-check)" "-" "<= 2.2" <"$work/perf.txt"
     idle_col "$clock_pid" 3 | figures_row "idle CPU, ms per second (schedstat, every thread)" \
         "$(idle_col "$xclock_pid" 3 | median_of)" "<= xclock"
+    floor_col "$floor_pid" 3 | figures_row "idle CPU of a bare Qt program (a window, a 500 ms timer), ms per second, in its windows" \
+        "$(floor_col "$xclock_pid" 3 | median_of)" ""
     idle_col "$clock_pid" 4 | figures_row "idle CPU over the window, ms (/proc/PID/stat, 10 ms ticks)" \
         "$(idle_col "$xclock_pid" 4 | median_of)" ""
     idle_col "$clock_pid" 5 | awk '{ printf "%.1f\n", $1 / 1024 }' | figures_row "resident memory (VmRSS) while idle, MB" \

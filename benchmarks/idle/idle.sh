@@ -6,18 +6,18 @@
 # ended threads used, is given beside). perf, where installed, counts context switches of the
 # process and every thread it starts, as a cross-check.
 
-# wait_for_quiet_minute PID AUDIO_FILE: returns once the minute's announcement has been
-# written, the audio device has closed (no audio thread, output untouched for a second) and
-# at least 30 s of the minute are left.
+# wait_for_quiet_minute PID AUDIO_FILE [LATEST_SECOND]: returns once the minute's
+# announcement has been written and the audio device has closed (no audio thread, output
+# untouched for a second), by second LATEST_SECOND (28) of the minute.
 wait_for_quiet_minute() {
-    local pid=$1 audio=$2 now written
+    local pid=$1 audio=$2 latest=${3:-28} now written
     while :; do
         sleep 0.2
         audio_threads "$pid" && continue
         [ -e "$audio" ] || continue
         now=$(date +%s)
         written=$(date -r "$audio" +%s)
-        [ $((written / 60)) -eq $((now / 60)) ] && [ $((now - written)) -ge 1 ] && [ $((now % 60)) -le 28 ] && return 0
+        [ $((written / 60)) -eq $((now / 60)) ] && [ $((now - written)) -ge 1 ] && [ $((now % 60)) -le "$latest" ] && return 0
     done
 }
 
@@ -63,4 +63,9 @@ measure_idle() {
             -v audio="${audio_seen[$pid]}" -v threads="${threads%,}" 'BEGIN {
             printf "%s %.3f %.4f %d %d %s %s\n", pid, sw * 1000 / ms, run / 1e6 / (ms / 1000), stat, rss, audio, threads }'
     done
+}
+
+# sleep_to_whole_second: returns just after the wall clock's next whole second.
+sleep_to_whole_second() {
+    sleep "$(awk -v ms="$(now_ms)" 'BEGIN { printf "%.3f", (1000 - ms % 1000) / 1000 }')"
 }

@@ -194,8 +194,10 @@ if has_step idle; then
         kill -STOP "$floor_pid"
         kill -CONT "$clock_pid"
     done
-    idle_col() { awk -v pid="$1" -v col="$2" '$1 == pid { print $col }' "$work/idle.txt"; }
-    floor_col() { awk -v pid="$1" -v col="$2" '$1 == pid { print $col }' "$work/floor.txt"; }
+    # column FILE PID N: field N of the process's lines in FILE.
+    column() { awk -v pid="$2" -v col="$3" '$1 == pid { print $col }' "$1"; }
+    idle_col() { column "$work/idle.txt" "$@"; }
+    floor_col() { column "$work/floor.txt" "$@"; }
     idle_col "$clock_pid" 2 | figures_row "idle wake-ups per second, every thread" "$(idle_col "$xclock_pid" 2 | median_of)" "<= 2.2"
     [ -s "$work/perf.txt" ] && figures_row "idle wake-ups per second, perf stat -p (cross-check)" "-" "<= 2.2" <"$work/perf.txt"
     idle_col "$clock_pid" 3 | figures_row "idle CPU, ms per second (schedstat, every thread)" \

@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QImageReader>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,20 +43,6 @@ std::unique_ptr<QFile> openForReading(const String& nativePath)
 }
 
 } // namespace
-
-int openRegularFile(const std::string& nativePath, struct stat& status)
-{
-    if (nativePath.empty())
-        return -1;
-    const int fd = ::open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return -1;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
 
 Picture::Picture(const QImage& image) : image_(std::make_unique<QImage>(image)) {}
 Picture::~Picture() = default;

@@ -67,21 +67,20 @@ bool isPrintableAscii(const String& text)
 
 } // namespace
 
-bool stopPropertyChangeEvents(QWidget* frame)
+void stopPropertyChangeEvents(QWidget* frame)
 {
     xcb_connection_t* connection = server().connection;
     const xcb_window_t window = serverWindow(frame);
     if (connection == nullptr || window == 0)
-        return false;
+        return;
     xcb_get_window_attributes_reply_t* attributes =
         xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr);
     if (attributes == nullptr)
-        return false;
+        return;
     const std::uint32_t mask = attributes->your_event_mask & ~std::uint32_t(XCB_EVENT_MASK_PROPERTY_CHANGE);
     std::free(attributes);
     xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
-    return true;
 }
 
 bool setTitle(QWidget* frame, const String& title)

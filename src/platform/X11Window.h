@@ -1,8 +1,8 @@
 #pragma once
 
 // What the platform tells the X server about its top-level windows itself, past the toolkit,
-// where the toolkit's way costs the idle clock most of its second. Both do nothing but
-// return false where the program is not on X11.
+// where the toolkit's way costs the idle clock most of its second. Neither does anything where
+// the program is not on X11.
 
 #include "platform/Strings.h"
 
@@ -15,7 +15,7 @@ namespace platform::x11 {
 // the window manager answers with two of its own, and every one of these would wake the
 // program twice (the toolkit's X reader thread, then the main thread) for nothing. A
 // fixed-size window needs none of them.
-bool stopPropertyChangeEvents(QWidget* frame);
+void stopPropertyChangeEvents(QWidget* frame);
 
 // Renames the shown top-level window in one write to the server: _NET_WM_NAME for today's
 // window managers, WM_NAME for the others. The toolkit's renaming also tells its widget tree,

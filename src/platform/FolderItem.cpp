@@ -2,6 +2,7 @@
 
 #include "platform/Picture.h"
 #include "platform/RegularFile.h"
+#include "platform/SparePixels.h"
 #include "platform/TextStreams.h"
 
 #include <QDir>
@@ -45,7 +46,7 @@ std::unique_ptr<QFile> openForReading(const String& nativePath)
 } // namespace
 
 Picture::Picture(const QImage& image) : image_(std::make_unique<QImage>(image)) {}
-Picture::~Picture() = default;
+Picture::~Picture() { sparePixels::keep(*image_); }
 
 int Picture::Width() const { return image_->width(); }
 int Picture::Height() const { return image_->height(); }
@@ -106,8 +107,15 @@ std::shared_ptr<Picture> FolderItem::OpenAsPicture() const
     std::unique_ptr<QFile> file = openForReading(path_);
     if (!file)
         return nullptr;
-    QImageReader reader(file.get());
-    const QImage image = reader.read();
+    QImage image = sparePixels::take();
+    const bool reused = !image.isNull();
+    if (!QImageReader(file.get()).read(&image) && reused) {
+        // What a failed decoding leaves behind is the reader's to say, as when nothing is
+        // reused: never the pixels of an earlier picture.
+        image = QImage();
+        if (file->seek(0))
+            QImageReader(file.get()).read(&image);
+    }
     if (image.isNull())
         return nullptr;
     return std::make_shared<Picture>(image);

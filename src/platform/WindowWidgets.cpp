@@ -57,10 +57,13 @@ public:
     void setBackdrop(const QImage& image)
     {
         backdrop_ = image;
+        updateOpaqueness();
         update();
     }
 
 protected:
+    void resizeEvent(QResizeEvent*) override { updateOpaqueness(); }
+
     void paintEvent(QPaintEvent*) override
     {
         if (backdrop_.isNull())
@@ -77,6 +80,15 @@ protected:
     }
 
 private:
+    // A backdrop that covers the whole area hides the window's background: Qt then leaves
+    // the background unpainted beneath it, which at each new photo is a fill of the window.
+    void updateOpaqueness()
+    {
+        const bool covered = !backdrop_.isNull() && !backdrop_.hasAlphaChannel()
+                             && backdrop_.width() >= width() && backdrop_.height() >= height();
+        setAttribute(Qt::WA_OpaquePaintEvent, covered);
+    }
+
     Window& window_;
     QImage backdrop_;
 };

@@ -87,6 +87,36 @@ TEST_F(PictureTest, JpegCutInItsImageDataGivesThePartlyDecodedPicture)
     EXPECT_EQ(picture->Height(), 48);
 }
 
+// A picture is decoded into the memory of the one let go before it, once nothing shows that
+// one any more: nothing of the earlier picture may show through, neither in the new picture
+// (whole or partly decoded), nor as a picture where the file cannot be decoded.
+TEST_F(PictureTest, APictureShowsNothingOfTheOneBeforeIt)
+{
+    const auto decodedAlone = [](const QString& file) { return QImage(file).convertToFormat(QImage::Format_RGB32); };
+    writeBytes(path("first.jpg"), jpeg);
+    const QImage first = decodedAlone(path("first.jpg"));
+    QImage inverted = first;
+    inverted.invertPixels();
+    QByteArray second;
+    QBuffer buffer(&second);
+    buffer.open(QIODevice::WriteOnly);
+    inverted.save(&buffer, "JPEG", 90);
+    writeBytes(path("second.jpg"), second);
+    writeBytes(path("cut.jpg"), second.left(second.size() / 2));
+    writeBytes(path("header.jpg"), second.left(200));
+
+    for (const QString name : {"second.jpg", "cut.jpg", "header.jpg"}) {
+        photos->Child("first.jpg")->OpenAsPicture().reset();
+        const auto picture = photos->Child(name.toStdString())->OpenAsPicture();
+        if (name == "header.jpg") {
+            EXPECT_EQ(picture, nullptr);
+            continue;
+        }
+        ASSERT_NE(picture, nullptr) << name.toStdString();
+        EXPECT_EQ(picture->image().convertToFormat(QImage::Format_RGB32), decodedAlone(path(name))) << name.toStdString();
+    }
+}
+
 TEST_F(PictureTest, MissingFilesAndFoldersGiveNoPicture)
 {
     QDir().mkpath(path("Photos.jpg"));

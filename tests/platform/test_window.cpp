@@ -6,6 +6,7 @@
 #include "support/ScriptedWindow.h"
 
 #include <QImage>
+#include <QBackingStore>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -202,6 +203,20 @@ TEST_F(WindowTest, BackdropIsDrawnUnscaledAtTheTopLeftAndNilDrawsNothing)
     window->setBackdrop(nullptr);
     shown = content->grab().toImage();
     EXPECT_EQ(shown.pixelColor(0, 0), background);
+
+    // In the window's own pixels too: a photo covering the whole area hides the background,
+    // which shows again once the photo is gone.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(content->window()));
+    QImage cover(content->size(), QImage::Format_RGB32);
+    cover.fill(QColor(255, 0, 0));
+    window->setBackdrop(std::make_shared<platform::Picture>(cover));
+    content->repaint();
+    window->setBackdrop(nullptr);
+    content->repaint();
+    QPaintDevice* pixels = content->window()->backingStore()->paintDevice();
+    ASSERT_EQ(pixels->devType(), QInternal::Image);
+    const QPoint inside = content->mapTo(content->window(), QPoint(5, 5));
+    EXPECT_EQ(static_cast<QImage*>(pixels)->pixelColor(inside), background);
 }
 
 TEST_F(WindowTest, ClickInTheContentAreaRaisesMouseDownWithItsPosition)

@@ -7,9 +7,9 @@
 #   cmake -S . -B build -DCMAKE_BUILD_TYPE=Release && cmake --build build -j8
 #   benchmarks/run.sh [BUILD_FOLDER] [STEP...]      (default: build; every step)
 #
-# Steps: startup (launch to window), minute (bench_minute_change: the minute as the user
-# meets it, and 2-hour clips), tick (bench_minute_tick: one tick on the GUI thread), idle
-# (wake-ups, CPU and memory between minutes).
+# Steps, run in this order: startup (launch to window), minute (bench_minute_change: the
+# minute as the user meets it, and 2-hour clips), idle (wake-ups, CPU and memory between
+# minutes), tick (bench_minute_tick: one tick on the GUI thread).
 #
 # Needs Xvfb, openbox, xdotool, x11-utils and lame (scripts/install-deps test), the demo data
 # tools (scripts/install-deps run), x11-apps for xclock (installed here when missing) and,
@@ -28,7 +28,7 @@ source "$here/idle/idle.sh"
 
 build=$(cd "${1:-$root/build}" && pwd) || give_up "no build folder"
 shift || true
-steps=${*:-startup minute tick idle}
+steps=${*:-startup minute idle tick}
 has_step() { [[ " $steps " == *" $1 "* ]]; }
 
 executable=$build/vemraViewer/bin/vemraViewer
@@ -124,24 +124,6 @@ if has_step minute; then
     grep '^| ' "$work/minute.log" | grep -v '^| what\|median | p90' >>"$results"
 fi
 
-# --- One tick -----------------------------------------------------------------------------
-if has_step tick; then
-    echo
-    echo "== One tick on the GUI thread (5 repetitions; about 2 minutes)"
-    QT_QPA_PLATFORM=xcb "$build/benchmarks/bench_minute_tick" --benchmark_repetitions=5 --benchmark_color=false \
-        >"$work/tick.log" 2>"$work/tick.err" || give_up "bench_minute_tick failed: $(tail -3 "$work/tick.err")"
-    grep -E '^(New|Same|Million)' "$work/tick.log" | grep -v '_\(mean\|median\|stddev\|cv\) '
-    # tick_times NAME: one time a repetition, in ms.
-    tick_times() {
-        grep -E "^$1[/ ]" "$work/tick.log" | grep -v '_\(mean\|median\|stddev\|cv\) ' | awk '{
-            t = $2; if ($3 == "us") t /= 1000; else if ($3 == "ns") t /= 1e6; else if ($3 == "s") t *= 1000
-            print t }'
-    }
-    tick_times NewMinuteTick | figures_row "new-minute tick on the GUI thread (fresh clip and photo, device closed before), ms" "-" ""
-    tick_times SameMinuteTick | awk '{ print $1 * 1000 }' | figures_row "same-minute tick (the title's seconds change), µs" "-" ""
-    tick_times MillionLineMinuteTick | figures_row "new-minute tick, 1,000,000 catalogue lines naming the minute, ms" "-" ""
-fi
-
 # --- Idle ---------------------------------------------------------------------------------
 # Each minute holds a window of the clock and then one of a bare Qt program (bench_qt_floor),
 # each beside xclock. The one not measured is stopped (SIGSTOP): two Qt programs running at
@@ -156,8 +138,7 @@ if has_step idle; then
     env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$build/benchmarks/bench_qt_floor" >/dev/null 2>&1 &
     floor_pid=$!
     register_pid "$floor_pid"
-    # Only their running matters here; a window not found is noted (seen once or twice after
-    # the other steps, with the clock running and ticking all the same).
+    # Only their running matters here; a window not found is noted.
     find_window "$clock_pid" "$CLOCK_TITLE" 60 >/dev/null || echo "(the clock's window was not found by its title)"
     find_window "$xclock_pid" "$XCLOCK_TITLE" 60 >/dev/null || echo "(xclock's window was not found)"
     find_window "$floor_pid" '^qt-floor$' 60 >/dev/null || echo "(the bare Qt program's window was not found)"
@@ -171,6 +152,9 @@ if has_step idle; then
     : >"$work/idle.txt"
     : >"$work/floor.txt"
     for w in $(seq "$windows"); do
+        for pid in "$clock_pid" "$xclock_pid" "$floor_pid"; do
+            kill -0 "$pid" 2>/dev/null || give_up "a program of the idle step has ended (pid $pid)"
+        done
         wait_for_quiet_minute "$clock_pid" "$work/audio.raw" 20
         seconds=$((32 - $(date +%s) % 60))
         perf_out=$work/perf-$w.txt
@@ -210,6 +194,26 @@ if has_step idle; then
         "$(idle_col "$xclock_pid" 5 | awk '{ printf "%.1f\n", $1 / 1024 }' | median_of)" "<= 45"
     echo "threads seen in the windows: $(idle_col "$clock_pid" 7 | tr ',' '\n' | sort -u | tr '\n' ' ')"
     echo "an audio thread during a window: $(idle_col "$clock_pid" 6 | sort -u | tr '\n' ' ')"
+fi
+
+# --- One tick -----------------------------------------------------------------------------
+# Last: its same-minute ticks rename the window a few million times, and openbox, which reads
+# each new title, takes minutes to catch up, managing no new window meanwhile.
+if has_step tick; then
+    echo
+    echo "== One tick on the GUI thread (5 repetitions; about 2 minutes)"
+    QT_QPA_PLATFORM=xcb "$build/benchmarks/bench_minute_tick" --benchmark_repetitions=5 --benchmark_color=false \
+        >"$work/tick.log" 2>"$work/tick.err" || give_up "bench_minute_tick failed: $(tail -3 "$work/tick.err")"
+    grep -E '^(New|Same|Million)' "$work/tick.log" | grep -v '_\(mean\|median\|stddev\|cv\) '
+    # tick_times NAME: one time a repetition, in ms.
+    tick_times() {
+        grep -E "^$1[/ ]" "$work/tick.log" | grep -v '_\(mean\|median\|stddev\|cv\) ' | awk '{
+            t = $2; if ($3 == "us") t /= 1000; else if ($3 == "ns") t /= 1e6; else if ($3 == "s") t *= 1000
+            print t }'
+    }
+    tick_times NewMinuteTick | figures_row "new-minute tick on the GUI thread (fresh clip and photo, device closed before), ms" "-" ""
+    tick_times SameMinuteTick | awk '{ print $1 * 1000 }' | figures_row "same-minute tick (the title's seconds change), µs" "-" ""
+    tick_times MillionLineMinuteTick | figures_row "new-minute tick, 1,000,000 catalogue lines naming the minute, ms" "-" ""
 fi
 
 load_end=$(cut -d' ' -f1-3 /proc/loadavg)

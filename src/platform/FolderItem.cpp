@@ -108,15 +108,9 @@ std::shared_ptr<Picture> FolderItem::OpenAsPicture() const
     if (!file)
         return nullptr;
     QImage image = sparePixels::take();
-    const bool reused = !image.isNull();
-    if (!QImageReader(file.get()).read(&image) && reused) {
-        // What a failed decoding leaves behind is the reader's to say, as when nothing is
-        // reused: never the pixels of an earlier picture.
-        image = QImage();
-        if (file->seek(0))
-            QImageReader(file.get()).read(&image);
-    }
-    if (image.isNull())
+    // A failed decoding gives no picture, whatever it left in the image (part of a PNG cut
+    // short, or the pixels of an earlier picture).
+    if (!QImageReader(file.get()).read(&image) || image.isNull())
         return nullptr;
     return std::make_shared<Picture>(image);
 }

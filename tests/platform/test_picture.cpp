@@ -89,31 +89,42 @@ TEST_F(PictureTest, JpegCutInItsImageDataGivesThePartlyDecodedPicture)
 
 // A picture is decoded into the memory of the one let go before it, once nothing shows that
 // one any more: nothing of the earlier picture may show through, neither in the new picture
-// (whole or partly decoded), nor as a picture where the file cannot be decoded.
+// (whole or partly decoded), nor as a picture where the file cannot be decoded. Each file is
+// opened both with and without that memory to reuse.
 TEST_F(PictureTest, APictureShowsNothingOfTheOneBeforeIt)
 {
     const auto decodedAlone = [](const QString& file) { return QImage(file).convertToFormat(QImage::Format_RGB32); };
+    const auto encoded = [](const QImage& image, const char* format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format, 90);
+        return bytes;
+    };
     writeBytes(path("first.jpg"), jpeg);
-    const QImage first = decodedAlone(path("first.jpg"));
-    QImage inverted = first;
+    QImage inverted = decodedAlone(path("first.jpg"));
     inverted.invertPixels();
-    QByteArray second;
-    QBuffer buffer(&second);
-    buffer.open(QIODevice::WriteOnly);
-    inverted.save(&buffer, "JPEG", 90);
+    const QByteArray second = encoded(inverted, "JPEG");
     writeBytes(path("second.jpg"), second);
     writeBytes(path("cut.jpg"), second.left(second.size() / 2));
     writeBytes(path("header.jpg"), second.left(200));
+    const QByteArray png = encoded(inverted, "PNG");
+    writeBytes(path("cut.png"), png.left(png.size() / 2));
 
-    for (const QString name : {"second.jpg", "cut.jpg", "header.jpg"}) {
-        photos->Child("first.jpg")->OpenAsPicture().reset();
-        const auto picture = photos->Child(name.toStdString())->OpenAsPicture();
-        if (name == "header.jpg") {
-            EXPECT_EQ(picture, nullptr);
-            continue;
+    for (const bool reusable : {true, false}) {
+        for (const QString name : {"second.jpg", "cut.jpg", "header.jpg", "cut.png"}) {
+            auto before = photos->Child("first.jpg")->OpenAsPicture();
+            const QImage stillShown = reusable ? QImage() : before->image();
+            before.reset();
+            const auto picture = photos->Child(name.toStdString())->OpenAsPicture();
+            const std::string what = name.toStdString() + (reusable ? ", reusing" : "");
+            if (name == "header.jpg" || name == "cut.png") {
+                EXPECT_EQ(picture, nullptr) << what;
+                continue;
+            }
+            ASSERT_NE(picture, nullptr) << what;
+            EXPECT_EQ(picture->image().convertToFormat(QImage::Format_RGB32), decodedAlone(path(name))) << what;
         }
-        ASSERT_NE(picture, nullptr) << name.toStdString();
-        EXPECT_EQ(picture->image().convertToFormat(QImage::Format_RGB32), decodedAlone(path(name))) << name.toStdString();
     }
 }
 

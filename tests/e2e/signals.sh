@@ -96,6 +96,8 @@ end_with() {
     took=$(awk -v a="$sent" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }')
     check "$what ends the clock with status 0 (got $APP_STATUS, after $took s)" test "$APP_STATUS" -eq 0
     check "$what: the clock rewrote its settings file" cmp -s "$prefs" <(settings '\n' "$mode")
+    # The next clock writes app.log anew; what this one said is kept with a failure.
+    cp "$work/app.log" "$work/app-$signal-$state.log"
 }
 
 end_with TERM playing

@@ -33,10 +33,15 @@ protected:
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 image.setPixel(x, y, qRgb(x * 4 % 256, y * 5 % 256, (x * y) % 256));
+        return encode(image, "JPEG");
+    }
+
+    static QByteArray encode(const QImage& image, const char* format)
+    {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "JPEG", 90);
+        image.save(&buffer, format, 90);
         return bytes;
     }
 
@@ -94,21 +99,14 @@ TEST_F(PictureTest, JpegCutInItsImageDataGivesThePartlyDecodedPicture)
 TEST_F(PictureTest, APictureShowsNothingOfTheOneBeforeIt)
 {
     const auto decodedAlone = [](const QString& file) { return QImage(file).convertToFormat(QImage::Format_RGB32); };
-    const auto encoded = [](const QImage& image, const char* format) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, format, 90);
-        return bytes;
-    };
     writeBytes(path("first.jpg"), jpeg);
     QImage inverted = decodedAlone(path("first.jpg"));
     inverted.invertPixels();
-    const QByteArray second = encoded(inverted, "JPEG");
+    const QByteArray second = encode(inverted, "JPEG");
     writeBytes(path("second.jpg"), second);
     writeBytes(path("cut.jpg"), second.left(second.size() / 2));
     writeBytes(path("header.jpg"), second.left(200));
-    const QByteArray png = encoded(inverted, "PNG");
+    const QByteArray png = encode(inverted, "PNG");
     writeBytes(path("cut.png"), png.left(png.size() / 2));
 
     for (const bool reusable : {true, false}) {

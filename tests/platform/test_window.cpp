@@ -5,8 +5,8 @@
 #include "platform/Testing.h"
 #include "support/ScriptedWindow.h"
 
-#include <QImage>
 #include <QBackingStore>
+#include <QImage>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>

@@ -143,8 +143,12 @@ if has_step idle; then
     find_window "$xclock_pid" "$XCLOCK_TITLE" 60 >/dev/null || echo "(xclock's window was not found)"
     find_window "$floor_pid" '^qt-floor$' 60 >/dev/null || echo "(the bare Qt program's window was not found)"
     kill -STOP "$floor_pid"
-    kill -0 "$clock_pid" 2>/dev/null || give_up "the clock ended: $(tail -3 "$work/clock.log")"
-    kill -0 "$xclock_pid" 2>/dev/null || give_up "xclock ended"
+    # Gives up when one of the three has ended: its figures would be zeros.
+    check_idle_programs() {
+        kill -0 "$clock_pid" 2>/dev/null || give_up "the clock ended: $(tail -3 "$work/clock.log")"
+        kill -0 "$xclock_pid" 2>/dev/null || give_up "xclock ended"
+        kill -0 "$floor_pid" 2>/dev/null || give_up "the bare Qt program ended"
+    }
     windows=3
     echo
     echo "== Idle: $windows minutes, each with a window of the clock, from after the minute's clip and"
@@ -152,9 +156,7 @@ if has_step idle; then
     : >"$work/idle.txt"
     : >"$work/floor.txt"
     for w in $(seq "$windows"); do
-        for pid in "$clock_pid" "$xclock_pid" "$floor_pid"; do
-            kill -0 "$pid" 2>/dev/null || give_up "a program of the idle step has ended (pid $pid)"
-        done
+        check_idle_programs
         wait_for_quiet_minute "$clock_pid" "$work/audio.raw" 20
         seconds=$((32 - $(date +%s) % 60))
         perf_out=$work/perf-$w.txt

@@ -1,8 +1,10 @@
 #pragma once
 
 // The pixels of the last picture let go, kept for the next picture decoded. The clock decodes
-// a photo of the same size every minute; memory the process already holds is written at once,
-// where fresh pages must each be found and cleared by the kernel first. GUI thread only.
+// a photo of the same size every minute; memory the process already holds takes no page
+// faults, where fresh pages must each be found and cleared by the kernel first (on a virtual
+// machine, memory left alone for a minute can still be slow to touch again: benchmarks/README.md).
+// GUI thread only.
 
 class QImage;
 

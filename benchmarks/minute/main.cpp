@@ -335,13 +335,15 @@ int main(int argc, char** argv)
     long peakBeforeLong = 0;
     const int firstLong = options.minutes - options.longMinutes;
     const std::int64_t beforeLong = start + firstLong * period - 500 * kMs;
-    QTimer::singleShot(int((beforeLong - bench::wallNs()) / kMs), [&] {
+    // Precise: Qt rounds a coarse timer of over 20 s to whole seconds, which could take the
+    // sample after the minute change it must come before.
+    QTimer::singleShot(int((beforeLong - bench::wallNs()) / kMs), Qt::PreciseTimer, [&] {
         std::tie(residentBeforeLong, peakBeforeLong) = residentKb();
     });
     long residentAtEnd = 0;
     long peakAtEnd = 0;
     const std::int64_t end = start + options.minutes * period - 500 * kMs;
-    QTimer::singleShot(int((end - bench::wallNs()) / kMs), [&] {
+    QTimer::singleShot(int((end - bench::wallNs()) / kMs), Qt::PreciseTimer, [&] {
         std::tie(residentAtEnd, peakAtEnd) = residentKb();
         observer.stop();
         mainWindow()->Close();

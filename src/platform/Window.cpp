@@ -6,7 +6,6 @@
 #include "platform/FrameworkState.h"
 #include "platform/Menu.h"
 #include "platform/WindowWidgets.h"
-#include "platform/X11Window.h"
 
 #include <QEventLoop>
 #include <QWidget>
@@ -103,8 +102,7 @@ void Window::setTitle(const String& title)
     if (title == d->title && !title.empty())
         return;
     d->title = title;
-    if (!x11::setTitle(d->widgets.frame, title))
-        d->widgets.frame->setWindowTitle(toQString(title));
+    d->widgets.frame->setWindowTitle(toQString(title));
 }
 
 std::shared_ptr<Picture> Window::Backdrop() const { return d->backdrop; }

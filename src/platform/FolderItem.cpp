@@ -2,14 +2,12 @@
 
 #include "platform/Picture.h"
 #include "platform/RegularFile.h"
-#include "platform/SparePixels.h"
 #include "platform/TextStreams.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,7 +44,7 @@ std::unique_ptr<QFile> openForReading(const String& nativePath)
 } // namespace
 
 Picture::Picture(const QImage& image) : image_(std::make_unique<QImage>(image)) {}
-Picture::~Picture() { sparePixels::keep(*image_); }
+Picture::~Picture() = default;
 
 int Picture::Width() const { return image_->width(); }
 int Picture::Height() const { return image_->height(); }
@@ -107,10 +105,8 @@ std::shared_ptr<Picture> FolderItem::OpenAsPicture() const
     std::unique_ptr<QFile> file = openForReading(path_);
     if (!file)
         return nullptr;
-    QImage image = sparePixels::take();
-    // A failed decoding gives no picture, whatever it left in the image (part of a PNG cut
-    // short, or the pixels of an earlier picture).
-    if (!QImageReader(file.get()).read(&image) || image.isNull())
+    QImage image;
+    if (!image.load(file.get(), nullptr))
         return nullptr;
     return std::make_shared<Picture>(image);
 }

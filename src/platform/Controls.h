@@ -5,6 +5,7 @@
 #include "platform/Window.h"
 
 #include <climits>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -195,9 +196,10 @@ struct TimerProperties {
     int Period = 1000; // milliseconds
 };
 
-// A timer owned by a window; its Action runs on the event loop under handleErrors. A period
-// that divides a second, or is whole seconds, ticks just after each of its multiples on the
-// wall clock (WallClockTicks.h).
+// A timer owned by a window; its Action runs on the event loop under handleErrors. A repeating
+// timer ticks just after each multiple of its period on the wall clock: a 500 ms timer just
+// after each whole and half second. Kept on the wall clock because the toolkit's own timers
+// keep a grid of their own, which put the clock's ticks up to 470 ms after its seconds.
 class Timer : public Control {
 public:
     Timer();
@@ -214,6 +216,11 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };
+
+// When a repeating timer next ticks after `nowMs` (milliseconds since the epoch): 1 ms past the
+// next multiple of the period, since the timer's clock and the wall clock may disagree by a
+// fraction of a millisecond, and a tick at hh:mm:59.999 would still read the old minute.
+std::int64_t nextTimerTick(std::int64_t nowMs, int periodMs);
 
 // The control cast to its framework class; IllegalCastException when it is not one,
 // NilObjectException when there is no control.

@@ -1,7 +1,6 @@
 #include "platform/Exceptions.h"
 #include "platform/Picture.h"
 #include "platform/Testing.h"
-#include "platform/WallClockTicks.h"
 #include "support/ScriptedWindow.h"
 
 #include <QApplication>
@@ -401,48 +400,15 @@ TEST_F(ControlsTest, RepeatingTimerFiresAgainAndAgain)
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }));
 }
 
-// A 500 ms timer ticks just after each whole and half second of the wall clock, never before
-// (a tick at hh:mm:59.999 would still read the old minute), reckoned from the wall clock as
-// it reads at each tick, so that a step of the clock is followed at the next tick.
-TEST(WallClockTicksTest, ATimerTicksJustAfterEachMultipleOfItsPeriod)
+// A 500 ms timer ticks just after each whole and half second of the wall clock, never on or
+// before it.
+TEST(TimerTicksTest, ComeJustAfterEachMultipleOfThePeriod)
 {
-    using platform::wallclock::followsWallClock;
-    using platform::wallclock::nextTick;
-    constexpr std::int64_t second = 1'700'000'000'000; // a whole (and even) second since the epoch
-
-    EXPECT_EQ(nextTick(second - 1, 500), second + 1); // hh:mm:59.999 ticks at 00.001
-    EXPECT_EQ(nextTick(second, 500), second + 1);     // at the boundary its tick is still to come
-    EXPECT_EQ(nextTick(second + 1, 500), second + 501);
-    EXPECT_EQ(nextTick(second + 250, 500), second + 501);
-    EXPECT_EQ(nextTick(second + 501, 500), second + 1001);
-    EXPECT_EQ(nextTick(second + 7, 5), second + 11);
-    EXPECT_EQ(nextTick(second + 1, 2000), second + 2001);
-    EXPECT_EQ(nextTick(-600, 500), -499); // a clock set before the epoch
-
-    for (int period : {1, 5, 250, 500, 1000, 2000, 60000})
-        EXPECT_TRUE(followsWallClock(period)) << period;
-    for (int period : {0, -500, 300, 700, 1500})
-        EXPECT_FALSE(followsWallClock(period)) << period; // these keep a plain interval
-}
-
-// Each tick is judged by the wall clock as it reads then: never an Action before its
-// boundary, and a tick far off its boundary puts the timer back on the next one.
-TEST(WallClockTicksTest, ATickBeforeItsBoundaryWaitsAndALateOneRestartsTheTimer)
-{
-    using platform::wallclock::kLatestTickMs;
-    using platform::wallclock::stepForTick;
-    using platform::wallclock::TickStep;
-    constexpr std::int64_t tickAt = 1'700'000'000'001;
-
-    EXPECT_EQ(stepForTick(tickAt - 1, tickAt, true), TickStep::Wait);
-    EXPECT_EQ(stepForTick(tickAt - 1, tickAt, false), TickStep::Wait); // the timer's clock ran ahead
-    EXPECT_EQ(stepForTick(tickAt - 3'600'000, tickAt, false), TickStep::Wait); // clock set back an hour
-    EXPECT_EQ(stepForTick(tickAt, tickAt, true), TickStep::StartRepeating);
-    EXPECT_EQ(stepForTick(tickAt + 40, tickAt, true), TickStep::StartRepeating);
-    EXPECT_EQ(stepForTick(tickAt, tickAt, false), TickStep::Continue);
-    EXPECT_EQ(stepForTick(tickAt + kLatestTickMs, tickAt, false), TickStep::Continue);
-    EXPECT_EQ(stepForTick(tickAt + kLatestTickMs + 1, tickAt, false), TickStep::Restart);
-    EXPECT_EQ(stepForTick(tickAt + 600'000, tickAt, false), TickStep::Restart); // resumed after 10 min
+    constexpr std::int64_t second = 1'700'000'000'000; // a whole second since the epoch
+    EXPECT_EQ(platform::nextTimerTick(second - 1, 500), second + 1); // hh:mm:59.999 ticks at 00.001
+    EXPECT_EQ(platform::nextTimerTick(second, 500), second + 1);
+    EXPECT_EQ(platform::nextTimerTick(second + 1, 500), second + 501);
+    EXPECT_EQ(platform::nextTimerTick(-600, 500), -499); // a clock set before the epoch
 }
 
 TEST_F(ControlsTest, FireRunsTheActionNowAndReportsItsExceptions)

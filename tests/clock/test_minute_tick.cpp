@@ -4,7 +4,6 @@
 #include "support/TestRuntime.h"
 
 #include "clock/MainWindow.h"
-#include "clock/MainWindow.h"
 #include "platform/Picture.h"
 
 #include <gtest/gtest.h>

@@ -251,8 +251,11 @@ TEST_F(WindowTest, ShowModalOfAClosedWindowReturnsAtOnce)
 {
     ScriptedWindow* window = openScripted();
     window->Close();
+    const int destroyed = ScriptedWindow::destroyed();
     window->ShowModal();
-    SUCCEED();
+    // No event loop ran: the closed window is still waiting for its deletion.
+    EXPECT_EQ(ScriptedWindow::destroyed(), destroyed);
+    EXPECT_EQ(window->log->back(), "Close");
 }
 
 // --- unhandled exceptions -----------------------------------------------------------------

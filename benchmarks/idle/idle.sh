@@ -64,8 +64,3 @@ measure_idle() {
             printf "%s %.3f %.4f %d %d %s %s\n", pid, sw * 1000 / ms, run / 1e6 / (ms / 1000), stat, rss, audio, threads }'
     done
 }
-
-# sleep_to_whole_second: returns just after the wall clock's next whole second.
-sleep_to_whole_second() {
-    sleep "$(awk -v ms="$(now_ms)" 'BEGIN { printf "%.3f", (1000 - ms % 1000) / 1000 }')"
-}

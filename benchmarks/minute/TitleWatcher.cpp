@@ -49,6 +49,8 @@ void TitleWatcher::watch(std::uint32_t window)
         std::lock_guard<std::mutex> lock(mutex_);
         window_ = window;
     }
+    // Event masks are each client's own: the clock leaving property changes out of its mask
+    // does not take them out of this one.
     const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(connection_, window, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection_);

@@ -3,8 +3,8 @@
 // The GUI thread's side of sound. It hands out decoded audio and starts playbacks at once,
 // leaving the work to the audio thread (AudioDevice.h): opening the device, decoding, mixing
 // and closing never hold up the GUI thread, where closing the device stalled the window for
-// 52 to 61 ms and a 2-hour clip's decoding for seconds. It counts the playbacks started and not yet
-// ended, so that the cap on playbacks is checked without a look at the audio thread.
+// 52 to 61 ms and a 2-hour clip's decoding for seconds. It counts the playbacks started and
+// not yet ended, so that the cap on playbacks is checked without a look at the audio thread.
 // GUI thread only, except where said.
 
 #include "platform/AudioDevice.h"
